@@ -1,0 +1,7 @@
+#pragma once
+
+// Base of everything a HANDLE can name.
+class KernelObject {
+public:
+    virtual ~KernelObject() = default;
+};

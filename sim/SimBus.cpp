@@ -1,0 +1,136 @@
+#include "SimBus.h"
+
+#include "FileLock.h"
+#include "SimKeys.h"
+#include "TextFile.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace {
+
+std::string signatureOf(const std::string& file) {
+    struct stat info;
+    if (::stat(file.c_str(), &info) != 0)
+        return std::string();
+    return std::to_string(info.st_ino) + ":" + std::to_string(info.st_size) + ":" +
+           std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec);
+}
+
+}  // namespace
+
+SimBus& SimBus::instance() {
+    static SimBus bus;
+    return bus;
+}
+
+std::string SimBus::path() {
+    const char* explicitPath = std::getenv("TVC_SIM_BUS");
+    if (explicitPath != nullptr && *explicitPath != '\0')
+        return explicitPath;
+    const char* state = std::getenv("XDG_STATE_HOME");
+    if (state != nullptr && *state != '\0')
+        return std::string(state) + "/lumora/sim-bus.ini";
+    const char* home = std::getenv("HOME");
+    return std::string(home ? home : "/tmp") + "/.local/state/lumora/sim-bus.ini";
+}
+
+IniText SimBus::defaults() {
+    IniText bus;
+    for (const SimKey& key : SimKeys::driverKeys())
+        bus.set(SimKeys::kDriverSection, key.name, key.defaultValue);
+    for (int slot = 1; slot <= SimKeys::kUnitSlots; ++slot)
+        for (const SimKey& key : SimKeys::unitKeys())
+            bus.set(SimKeys::unitSection(slot), key.name, SimKeys::unitDefault(slot, key.name));
+    return bus;
+}
+
+bool SimBus::createIfMissing(const std::string& file) {
+    if (TextFile::exists(file))
+        return true;
+    if (!TextFile::makeParentFolders(file))
+        return false;
+    FileLock guard(file, true);
+    return TextFile::exists(file) || TextFile::writeAtomic(file, defaults().serialize());
+}
+
+std::shared_ptr<const IniText> SimBus::snapshot() {
+    std::string file = path();
+    std::lock_guard<std::mutex> guard(lock_);
+    std::string signature = signatureOf(file);
+    if (cached_ && file == cachedPath_ && signature == cachedSignature_)
+        return cached_;
+    if (signature.empty()) {
+        if (!createIfMissing(file))
+            return nullptr;
+        signature = signatureOf(file);
+    }
+    std::string text;
+    {
+        FileLock shared(file, false);
+        signature = signatureOf(file);
+        if (!TextFile::read(file, text))
+            return nullptr;
+    }
+    cached_ = std::make_shared<const IniText>(IniText::parse(text));
+    cachedPath_ = file;
+    cachedSignature_ = signature;
+    return cached_;
+}
+
+bool SimBus::update(const std::function<void(IniText&)>& change) {
+    std::string file = path();
+    if (!createIfMissing(file))
+        return false;
+    FileLock exclusive(file, true);
+    if (!exclusive.held())
+        return false;
+    std::string text;
+    if (!TextFile::read(file, text))
+        return false;
+    IniText bus = IniText::parse(text);
+    change(bus);
+    return TextFile::writeAtomic(file, bus.serialize());
+}
+
+bool SimBus::reset() {
+    std::string file = path();
+    if (!TextFile::makeParentFolders(file))
+        return false;
+    FileLock exclusive(file, true);
+    return TextFile::writeAtomic(file, defaults().serialize());
+}
+
+bool SimBus::parseNumber(const std::string& text, uint64_t& value) {
+    if (text.empty())
+        return false;
+    bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const char* digits = text.c_str() + (hex ? 2 : 0);
+    if (*digits == '\0' || *digits == '-' || *digits == '+' || *digits == ' ')
+        return false;
+    char* end = nullptr;
+    value = std::strtoull(digits, &end, hex ? 16 : 10);
+    return *end == '\0';
+}
+
+std::string SimBus::driverValue(const IniText& bus, const std::string& key) {
+    return bus.get(SimKeys::kDriverSection, key, SimKeys::driverDefault(key));
+}
+
+std::string SimBus::unitValue(const IniText& bus, int slot, const std::string& key) {
+    return bus.get(SimKeys::unitSection(slot), key, SimKeys::unitDefault(slot, key));
+}
+
+uint64_t SimBus::driverNumber(const IniText& bus, const std::string& key) {
+    uint64_t value = 0;
+    if (!parseNumber(driverValue(bus, key), value))
+        parseNumber(SimKeys::driverDefault(key), value);
+    return value;
+}
+
+uint64_t SimBus::unitNumber(const IniText& bus, int slot, const std::string& key) {
+    uint64_t value = 0;
+    if (!parseNumber(unitValue(bus, slot, key), value))
+        parseNumber(SimKeys::unitDefault(slot, key), value);
+    return value;
+}

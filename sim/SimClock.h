@@ -1,0 +1,14 @@
+#pragma once
+#include <chrono>
+#include <cstdint>
+
+// The one clock behind Sleep, GetTickCount and timed waits off Windows.
+// TVC_SIM_TIME_SCALE=N makes it run N times faster than real time, so the
+// fixed pauses of a firmware download pass quickly in tests.
+class SimClock {
+public:
+    static double scale();
+    static uint64_t nowMs();
+    static void sleepMs(uint32_t ms);
+    static std::chrono::nanoseconds realDuration(uint32_t simMs);
+};

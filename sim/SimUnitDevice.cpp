@@ -1,0 +1,61 @@
+#include "SimUnitDevice.h"
+
+#include "SimBus.h"
+#include "SimCodes.h"
+#include "SimControlDevice.h"
+#include "SimUnitInfo.h"
+
+#include <cstring>
+
+uint32_t SimUnitDevice::delayMs() const {
+    std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
+    if (!bus)
+        return 0;
+    int slot = SimUnitInfo::findReachable(*bus, guid_);
+    return slot == 0 ? 0 : uint32_t(SimBus::unitNumber(*bus, slot, "IoDelayMs"));
+}
+
+SimReply SimUnitDevice::request(uint32_t code, const uint8_t* in, uint32_t inSize, uint8_t* out,
+                                uint32_t outSize) {
+    std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
+    int slot = bus ? SimUnitInfo::findReachable(*bus, guid_) : 0;
+    if (slot == 0)
+        return SimReply{SimCodes::kUnitRemoved, 0};
+    switch (code) {
+    case SimCodes::kGetVersion: return SimControlDevice::version(*bus, out, outSize);
+    case SimCodes::kGetCapabilities:
+        return word(SimBus::unitNumber(*bus, slot, "Capabilities"), out, outSize);
+    case SimCodes::kGetResetGeneration:
+        return word(SimBus::driverNumber(*bus, "ResetGeneration"), out, outSize);
+    case SimCodes::kGetUnitProperties: return properties(*bus, slot, out, outSize);
+    case SimCodes::kBusRead:
+    case SimCodes::kBusWrite: return busAccess(in, inSize);
+    case SimCodes::kAvcCommand: return SimReply{SimCodes::kNotSupported, 0};
+    default: return SimReply{SimCodes::kInvalidFunction, 0};
+    }
+}
+
+SimReply SimUnitDevice::word(uint64_t value, uint8_t* out, uint32_t outSize) {
+    if (outSize < 4)
+        return SimReply{SimCodes::kInsufficientBuffer, 0};
+    uint32_t word32 = uint32_t(value);
+    std::memcpy(out, &word32, 4);
+    return SimReply{0, 4};
+}
+
+SimReply SimUnitDevice::properties(const IniText& bus, int slot, uint8_t* out, uint32_t outSize) {
+    if (outSize < SimCodes::kPropertiesSize)
+        return SimReply{SimCodes::kInsufficientBuffer, 0};
+    SimUnitInfo unit(bus, slot);
+    if (unit.number("FailProperties") != 0)
+        return SimReply{SimCodes::kGenFailure, 0};
+    unit.fillProperties(out);
+    return SimReply{0, SimCodes::kPropertiesSize};
+}
+
+// No window of the unit's address space answers yet.
+SimReply SimUnitDevice::busAccess(const uint8_t*, uint32_t inSize) {
+    if (inSize < SimCodes::kAddressSize)
+        return SimReply{SimCodes::kInvalidParameter, 0};
+    return SimReply{SimCodes::kNotSupported, 0};
+}

@@ -1,0 +1,59 @@
+#include "SimUnitInfo.h"
+
+#include "SimBus.h"
+#include "SimCodes.h"
+#include "SimKeys.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+SimUnitInfo::SimUnitInfo(const IniText& bus, int slot)
+    : bus_(bus),
+      slot_(slot),
+      guid_(SimBus::unitNumber(bus, slot, "Guid")),
+      present_(SimBus::unitNumber(bus, slot, "Present") != 0),
+      disabled_(SimBus::unitNumber(bus, slot, "Disabled") != 0) {}
+
+std::string SimUnitInfo::devicePath(uint64_t guid) {
+    char path[128];
+    std::snprintf(path, sizeof path,
+                  "\\\\?\\1394#lumora_audio#%016" PRIx64
+                  "#{e7e0ee33-3a47-48be-b7f2-d836dfa9d627}",
+                  guid);
+    return path;
+}
+
+int SimUnitInfo::findReachable(const IniText& bus, uint64_t guid) {
+    for (int slot = 1; slot <= SimKeys::kUnitSlots; ++slot) {
+        SimUnitInfo unit(bus, slot);
+        if (unit.reachable() && unit.guid() == guid)
+            return slot;
+    }
+    return 0;
+}
+
+std::string SimUnitInfo::name() const {
+    return SimBus::unitValue(bus_, slot_, "Name");
+}
+
+uint64_t SimUnitInfo::number(const std::string& key) const {
+    return SimBus::unitNumber(bus_, slot_, key);
+}
+
+// Bytes 0 to 87 carry what a driver keeps for itself (identifier, GUID);
+// bytes 88 to 423 describe the unit in text, as the driver reports it.
+void SimUnitInfo::fillProperties(uint8_t* record) const {
+    std::memset(record, 0, SimCodes::kPropertiesSize);
+    uint32_t identifier = uint32_t(slot_);
+    std::memcpy(record, &identifier, 4);
+    for (int i = 0; i < 8; ++i)
+        record[4 + i] = uint8_t(guid_ >> (56 - 8 * i));
+    char description[256];
+    std::snprintf(description, sizeof description,
+                  "Lumora FireWire audio unit \"%s\", GUID 0x%016" PRIX64 ", model 0x%08" PRIX64,
+                  name().c_str(), guid_, number("HardwareModelID"));
+    std::memcpy(record + 88, description, std::strlen(description));
+    std::string path = devicePath(guid_).substr(0, 79);
+    std::memcpy(record + 344, path.data(), path.size());
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include "IniText.h"
+
+#include <cstdint>
+#include <string>
+
+// One unit slot of the bus file as the driver sees it.
+class SimUnitInfo {
+public:
+    SimUnitInfo(const IniText& bus, int slot);
+
+    static std::string devicePath(uint64_t guid);
+    // The slot (1 to 4) of the reachable unit with this GUID, or 0.
+    static int findReachable(const IniText& bus, uint64_t guid);
+
+    int slot() const { return slot_; }
+    uint64_t guid() const { return guid_; }
+    // Plugged in and not disabled: listed by the driver and enumerated.
+    bool reachable() const { return present_ && !disabled_; }
+    std::string name() const;
+    uint64_t number(const std::string& key) const;
+    void fillProperties(uint8_t* record) const;
+
+private:
+    const IniText& bus_;
+    int slot_;
+    uint64_t guid_;
+    bool present_;
+    bool disabled_;
+};
