@@ -1,0 +1,69 @@
+#include "SimBusTest.h"
+#include "TextFile.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+class BusToolTest : public SimBusTest {
+protected:
+    int tool(const std::string& args, std::string* output = nullptr) {
+        return run(std::string(TVCBUS_PATH) + " " + args, output);
+    }
+};
+
+TEST_F(BusToolTest, ShowsPlugsAndSetsKeys) {
+    std::string out;
+    ASSERT_EQ(tool("plug 3", &out), 0);
+    EXPECT_EQ(out, "unit 3 plugged in\n");
+    ASSERT_EQ(tool("set 3 Name=Studio FirmwareBuild=0x2A", &out), 0);
+    ASSERT_EQ(tool("set driver SampleRate=96000", &out), 0);
+    ASSERT_EQ(tool("show", &out), 0);
+    EXPECT_NE(out.find("Driver: version 2.13, 96000 Hz, latency 4000 us / 4000 us, units running, "
+                       "reset generation 2\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("Unit 3: plugged in, GUID 0x0013A20000100003, name \"Studio\", protocol 3, "
+                       "model 0x00010001, firmware 0x00010000 build 42\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("Unit 2: unplugged"), std::string::npos);
+    ASSERT_EQ(tool("unplug 1"), 0);
+    EXPECT_EQ(unitKey(1, "Present"), "0");
+    ASSERT_EQ(tool("reset"), 0);
+    EXPECT_EQ(unitKey(3, "Present"), "0");
+}
+
+TEST_F(BusToolTest, RefusesBadInputWithoutTouchingTheFile) {
+    std::string before;
+    ASSERT_TRUE(TextFile::read(dir_.file("bus.ini"), before));
+    std::string out;
+    EXPECT_EQ(tool("plug 5", &out), 1);
+    EXPECT_EQ(out, "tvcbus: no unit \"5\": units are numbered 1 to 4\n");
+    EXPECT_EQ(tool("set 2 Colour=red", &out), 1);
+    EXPECT_EQ(out, "tvcbus: unknown key \"Colour\" for Unit2 (see tvcbus keys)\n");
+    EXPECT_EQ(tool("set 2 Present=1 Guid=0x12", &out), 1) << "all keys are checked before writing";
+    EXPECT_EQ(tool("set driver Version=two", &out), 1);
+    EXPECT_EQ(tool("set 1 Name=TooLongName", &out), 1);
+    EXPECT_EQ(tool("frobnicate", &out), 2);
+    std::string after;
+    ASSERT_TRUE(TextFile::read(dir_.file("bus.ini"), after));
+    EXPECT_EQ(before, after);
+}
+
+TEST_F(BusToolTest, ReportsAnUnreadableBusFile) {
+    std::string folder = dir_.file("folder.ini");
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    std::string out;
+    EXPECT_EQ(run("TVC_SIM_BUS=" + folder + " " + TVCBUS_PATH + " show", &out), 1);
+    EXPECT_EQ(out, "tvcbus: cannot read or create the bus file " + folder + "\n");
+}
+
+TEST_F(BusToolTest, CreatesTheDefaultBusOnFirstUse) {
+    std::string out;
+    std::string state = dir_.file("state");
+    ASSERT_EQ(run("env -u TVC_SIM_BUS XDG_STATE_HOME=" + state + " " + TVCBUS_PATH, &out), 0);
+    EXPECT_TRUE(TextFile::exists(state + "/lumora/sim-bus.ini"));
+    EXPECT_NE(out.find("Unit 1: plugged in"), std::string::npos);
+    EXPECT_NE(out.find("name \"Unit #\""), std::string::npos);
+}
+
+}  // namespace
