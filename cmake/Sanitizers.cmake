@@ -1,0 +1,14 @@
+# LUMORA_SANITIZE=address builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer; LUMORA_SANITIZE=thread with ThreadSanitizer.
+# Any report fails the test that triggered it.
+set(LUMORA_SANITIZE "" CACHE STRING "Sanitizer build: address or thread")
+if(LUMORA_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+elseif(LUMORA_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT LUMORA_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "LUMORA_SANITIZE must be address, thread or empty")
+endif()
