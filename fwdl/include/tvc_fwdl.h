@@ -1,0 +1,94 @@
+/* Public C interface of the firmware-download library: status codes and records. */
+#ifndef TVC_FWDL_H
+#define TVC_FWDL_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef uint32_t TVCFWDL_STATUS;
+
+#define TVCFWDL_STATUS_SUCCESS 0u
+#define TVCFWDL_STATUS_FAILED 1u
+#define TVCFWDL_STATUS_INVALID_PARAMETER 2u
+#define TVCFWDL_STATUS_FILE_OPEN_FAILED 3u
+#define TVCFWDL_STATUS_FILE_READ_FAILED 4u
+#define TVCFWDL_STATUS_FILE_FORMAT 5u
+#define TVCFWDL_STATUS_HEADER_CRC 6u
+#define TVCFWDL_STATUS_IMAGE_CRC 7u
+#define TVCFWDL_STATUS_CNE_CRC 8u
+#define TVCFWDL_STATUS_INVALID_GUID 9u
+#define TVCFWDL_STATUS_ENUMERATION_FAILED 10u
+#define TVCFWDL_STATUS_DEVICE_STILL_OPEN 11u
+#define TVCFWDL_STATUS_NOT_ENUMERATED 12u
+#define TVCFWDL_STATUS_OPEN_FAILED 13u
+#define TVCFWDL_STATUS_DEVICE_NOT_FOUND 14u
+#define TVCFWDL_STATUS_DEVICE_NOT_OPEN 15u
+#define TVCFWDL_STATUS_DEVICE_ALREADY_OPEN 16u
+#define TVCFWDL_STATUS_COUNTING_FAILED 17u
+#define TVCFWDL_STATUS_READ_FAILED 18u
+#define TVCFWDL_STATUS_WRITE_FAILED 19u
+#define TVCFWDL_STATUS_INCOMPATIBLE 21u
+#define TVCFWDL_STATUS_NO_CNE_DATA 22u
+#define TVCFWDL_STATUS_LOGGING_FAILED 23u
+#define TVCFWDL_STATUS_TIMEOUT_RESET 24u
+#define TVCFWDL_STATUS_TIMEOUT_DOWNLOAD_START 25u
+#define TVCFWDL_STATUS_TIMEOUT_DOWNLOAD_BLOCK 26u
+#define TVCFWDL_STATUS_TIMEOUT_DOWNLOAD_END 27u
+#define TVCFWDL_STATUS_INVALID_TIMEOUT_TYPE 28u
+#define TVCFWDL_STATUS_APPLICATION_NOT_STARTED 29u
+#define TVCFWDL_STATUS_BOOTLOADER_NOT_HALTED 30u
+#define TVCFWDL_STATUS_NOT_SUPPORTED 31u
+#define TVCFWDL_STATUS_DEVICE_ERROR 32u
+#define TVCFWDL_STATUS_NO_IMAGE 33u
+#define TVCFWDL_STATUS_CRC_MISMATCH 34u
+#define TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS 35u
+#define TVCFWDL_STATUS_DOWNLOAD_RUNNING 36u
+#define TVCFWDL_STATUS_IMAGE_TOO_LARGE 37u
+#define TVCFWDL_STATUS_WRONG_MANUFACTURER 38u
+#define TVCFWDL_STATUS_REBOOT_FAILED 39u
+#define TVCFWDL_STATUS_REBOOT_REQUIRED 40u
+#define TVCFWDL_STATUS_FILE_NOT_OPEN 41u
+#define TVCFWDL_STATUS_TIMEOUT_PROGRAM_GUID 43u
+#define TVCFWDL_STATUS_TIMEOUT_INIT_PERS_PARAMS 44u
+
+#define TVCFWDL_TVD_FILE_INFO_TEXT_SIZE 512
+
+/* Description of a firmware image file; 556 bytes. */
+typedef struct _TVCFWDL_TVD_FILE_INFO {
+    uint32_t InfoWord;
+    uint32_t FirmwareVersion;
+    uint32_t FirmwareBuild;
+    uint32_t CompatibleHardwareVersion;
+    char Date[12];
+    char Time[12];
+    uint8_t NodeVendorId[3];
+    char InfoText[TVCFWDL_TVD_FILE_INFO_TEXT_SIZE];
+    uint8_t Reserved;
+} TVCFWDL_TVD_FILE_INFO;
+
+#ifdef __cplusplus
+#define TVCFWDL_STATIC_ASSERT(condition, message) static_assert(condition, message)
+#else
+#define TVCFWDL_STATIC_ASSERT(condition, message) _Static_assert(condition, message)
+#endif
+
+TVCFWDL_STATIC_ASSERT(sizeof(TVCFWDL_TVD_FILE_INFO) == 556, "file info record is 556 bytes");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, FirmwareVersion) == 4, "FirmwareVersion at 4");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, FirmwareBuild) == 8, "FirmwareBuild at 8");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, CompatibleHardwareVersion) == 12,
+                      "CompatibleHardwareVersion at 12");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, Date) == 16, "Date at 16");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, Time) == 28, "Time at 28");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, NodeVendorId) == 40, "NodeVendorId at 40");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, InfoText) == 43, "InfoText at 43");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, Reserved) == 555, "last byte at 555");
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
