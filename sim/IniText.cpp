@@ -31,6 +31,13 @@ bool IniText::sameName(const std::string& a, const std::string& b) {
            });
 }
 
+std::string IniText::quoteIfNeeded(const std::string& value) {
+    bool edges = !value.empty() && (std::isspace(static_cast<unsigned char>(value.front())) ||
+                                    std::isspace(static_cast<unsigned char>(value.back())) ||
+                                    value.front() == '"' || value.front() == '\'');
+    return edges ? "\"" + value + "\"" : value;
+}
+
 IniText IniText::parse(const std::string& text) {
     IniText doc;
     std::istringstream in(text);

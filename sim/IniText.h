@@ -24,6 +24,8 @@ public:
     std::vector<std::string> keyNames(const std::string& section) const;
 
     static bool sameName(const std::string& a, const std::string& b);
+    // Quotes a value whose blanks at either end would otherwise be trimmed away.
+    static std::string quoteIfNeeded(const std::string& value);
 
 private:
     struct Line {

@@ -32,6 +32,29 @@ TEST_F(BusToolTest, ShowsPlugsAndSetsKeys) {
     EXPECT_EQ(unitKey(3, "Present"), "0");
 }
 
+TEST_F(BusToolTest, ShowsMixerSettingsAsAPersonReadsThem) {
+    ASSERT_EQ(tool("set 1 Volume3.1=0xF600 Balance3.2=0x8000 Volume1.2=0xEB80 Mute6.0=0x70 "
+                   "Phantom2=1 Volume5.0=0x8100"),
+              0);
+    std::string out;
+    ASSERT_EQ(tool("mixer 1", &out), 0);
+    EXPECT_EQ(out,
+              "Unit 1 mixer\n"
+              "  Mic/Inst 1: gain +0.0 dB, 48 V off, boost off, limiter off\n"
+              "  Mic/Inst 2: gain -20.5 dB, 48 V on, boost off, limiter off\n"
+              "  Line in: gain left +0.0 dB, right +0.0 dB; phono off\n"
+              "  Strip 1: link off\n"
+              "    left   fader -10.0 dB, pan 128 (centre), mute off\n"
+              "    right  fader +0.0 dB, pan 255 (right), mute off\n"
+              "  Strip 2: link off\n"
+              "    left   fader +0.0 dB, pan 128 (centre), mute off\n"
+              "    right  fader +0.0 dB, pan 128 (centre), mute off\n"
+              "  Playback: fader -inf dB, mute off\n"
+              "  Main: fader +0.0 dB, mute on; mix bypass off\n"
+              "  Headphones: +0.0 dB\n");
+    EXPECT_EQ(tool("mixer 0", &out), 1);
+}
+
 TEST_F(BusToolTest, RefusesBadInputWithoutTouchingTheFile) {
     std::string before;
     ASSERT_TRUE(TextFile::read(dir_.file("bus.ini"), before));

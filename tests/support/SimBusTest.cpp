@@ -2,6 +2,7 @@
 
 #include "SimBus.h"
 #include "SimKeys.h"
+#include "SimUnitSettings.h"
 
 #include <cstdio>
 #include <sys/wait.h>
@@ -9,6 +10,11 @@
 SimBusTest::SimBusTest()
     : bus_("TVC_SIM_BUS", dir_.file("bus.ini")), config_("XDG_CONFIG_HOME", dir_.file("config")) {
     SimBus::instance().reset();
+}
+
+// Settings a unit stored during the test go to this test's bus, not the next one's.
+SimBusTest::~SimBusTest() {
+    SimUnitSettings::instance().flush();
 }
 
 void SimBusTest::setDriverKey(const std::string& key, const std::string& value) {

@@ -10,6 +10,7 @@
 class SimBusTest : public ::testing::Test {
 protected:
     SimBusTest();
+    ~SimBusTest() override;
 
     void setDriverKey(const std::string& key, const std::string& value);
     void setUnitKey(int slot, const std::string& key, const std::string& value);

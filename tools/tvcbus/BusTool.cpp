@@ -1,8 +1,11 @@
 #include "BusTool.h"
 
 #include "BusView.h"
+#include "MixerView.h"
 #include "SimBus.h"
 #include "SimKeys.h"
+#include "SimLevelBlock.h"
+#include "SimMixerControls.h"
 
 #include <ostream>
 
@@ -14,6 +17,7 @@ const char* const kUsage =
     "       tvcbus set driver KEY=VALUE...  set keys of the driver\n"
     "       tvcbus set N KEY=VALUE...       set keys of unit N\n"
     "       tvcbus reset                    put the bus back to its defaults\n"
+    "       tvcbus mixer N                  show the mixer settings of unit N\n"
     "       tvcbus keys                     list the keys with their defaults\n"
     "The bus file is $TVC_SIM_BUS, else $XDG_STATE_HOME/lumora/sim-bus.ini,\n"
     "else ~/.local/state/lumora/sim-bus.ini.\n";
@@ -35,6 +39,8 @@ int BusTool::run(const std::vector<std::string>& args) {
         return plug(args, command == "plug");
     if (command == "set")
         return set(args);
+    if (command == "mixer" && args.size() == 2)
+        return mixer(args[1]);
     if (command == "reset" && args.size() == 1)
         return reset();
     if (command == "keys" && args.size() == 1) {
@@ -89,6 +95,15 @@ int BusTool::plug(const std::vector<std::string>& args, bool present) {
     return 0;
 }
 
+bool BusTool::knownKey(bool driver, const std::string& key, std::string& name) {
+    const SimKey* known = driver ? SimKeys::findDriverKey(key) : SimKeys::findUnitKey(key);
+    const SimMixerControl* control = driver ? nullptr : SimMixerControls::byKey(key);
+    if (known == nullptr && control == nullptr)
+        return false;
+    name = known ? known->name : control->key;
+    return true;
+}
+
 bool BusTool::checkValue(const std::string& key, const std::string& value) {
     uint64_t number = 0;
     if (IniText::sameName(key, "Version"))
@@ -99,6 +114,10 @@ bool BusTool::checkValue(const std::string& key, const std::string& value) {
         return value.size() <= 8;
     if (IniText::sameName(key, "Guid"))
         return value.size() == 18 && SimBus::parseNumber(value, number);
+    if (IniText::sameName(key, "Levels")) {
+        uint32_t words[SimLevelBlock::kWords];
+        return value.empty() || SimLevelBlock::parseWords(value, words);
+    }
     return SimBus::parseNumber(value, number) && number <= 0xFFFFFFFFull;
 }
 
@@ -116,18 +135,28 @@ int BusTool::set(const std::vector<std::string>& args) {
         if (eq == std::string::npos)
             return fail("\"" + args[i] + "\" is not KEY=VALUE");
         std::string key = args[i].substr(0, eq), value = args[i].substr(eq + 1);
-        const SimKey* known = driver ? SimKeys::findDriverKey(key) : SimKeys::findUnitKey(key);
-        if (known == nullptr)
+        std::string name;
+        if (!knownKey(driver, key, name))
             return fail("unknown key \"" + key + "\" for " + section + " (see tvcbus keys)");
         if (!checkValue(key, value))
-            return fail("bad value \"" + value + "\" for " + known->name + " (" + known->help + ")");
-        changes.emplace_back(known->name, value);
+            return fail("bad value \"" + value + "\" for " + name);
+        changes.emplace_back(name, value);
     }
     bool ok = SimBus::instance().update([&](IniText& bus) {
         for (const auto& change : changes)
             bus.set(section, change.first, change.second);
     });
     return ok ? 0 : fail("cannot write the bus file " + SimBus::path());
+}
+
+int BusTool::mixer(const std::string& unit) {
+    int slot = 0;
+    if (!parseSlot(unit, slot))
+        return fail("no unit \"" + unit + "\": units are numbered 1 to 4");
+    if (!SimBus::instance().snapshot())
+        return fail("cannot read or create the bus file " + SimBus::path());
+    MixerView::print(out_, slot);
+    return 0;
 }
 
 int BusTool::reset() {

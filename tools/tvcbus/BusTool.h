@@ -14,11 +14,13 @@ private:
     int show();
     int plug(const std::vector<std::string>& args, bool present);
     int set(const std::vector<std::string>& args);
+    int mixer(const std::string& unit);
     int reset();
     int usage(int code);
     int fail(const std::string& message);
 
     bool parseSlot(const std::string& text, int& slot);
+    bool knownKey(bool driver, const std::string& key, std::string& name);
     bool checkValue(const std::string& key, const std::string& value);
 
     std::ostream& out_;

@@ -2,6 +2,7 @@
 
 #include "SimBus.h"
 #include "SimKeys.h"
+#include "SimMixerControls.h"
 #include "SimUnitInfo.h"
 
 #include <cinttypes>
@@ -64,7 +65,8 @@ void BusView::printUnit(std::ostream& out, const IniText& bus, int slot) {
     std::string section = SimKeys::unitSection(slot);
     for (const std::string& key : bus.keyNames(section)) {
         std::string value = bus.get(section, key, "");
-        if (!isIdentityKey(key) && value != SimKeys::unitDefault(slot, key))
+        bool shown = !isIdentityKey(key) && SimMixerControls::byKey(key) == nullptr;
+        if (shown && value != SimKeys::unitDefault(slot, key))
             out << "  " << key << "=" << value << "\n";
     }
 }
