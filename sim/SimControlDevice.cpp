@@ -3,6 +3,7 @@
 #include "SimBus.h"
 #include "SimCodes.h"
 #include "SimKeys.h"
+#include "SimRequestLog.h"
 #include "SimUnitInfo.h"
 
 #include <cstdlib>
@@ -31,6 +32,7 @@ SimReply fail(uint32_t status) {
 
 SimReply SimControlDevice::request(uint32_t code, const uint8_t* in, uint32_t inSize, uint8_t* out,
                                    uint32_t outSize) {
+    SimRequestLog::record(false, code, in, inSize);
     std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
     if (!bus)
         return fail(SimCodes::kGenFailure);

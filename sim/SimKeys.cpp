@@ -38,6 +38,7 @@ const std::vector<SimKey>& SimKeys::unitKeys() {
         {"IoDelayMs", "0", "every overlapped request completes this late"},
         {"FailProperties", "0", "1 = properties requests fail"},
         {"RebootRequired", "0", "1 = the device installer asks for a restart"},
+        {"Levels", "", "eight comma-separated meter words; empty = moving tones"},
     };
     return keys;
 }

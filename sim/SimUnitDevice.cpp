@@ -3,6 +3,8 @@
 #include "SimBus.h"
 #include "SimCodes.h"
 #include "SimControlDevice.h"
+#include "SimLevelBlock.h"
+#include "SimRequestLog.h"
 #include "SimUnitInfo.h"
 
 #include <cstring>
@@ -17,6 +19,7 @@ uint32_t SimUnitDevice::delayMs() const {
 
 SimReply SimUnitDevice::request(uint32_t code, const uint8_t* in, uint32_t inSize, uint8_t* out,
                                 uint32_t outSize) {
+    SimRequestLog::record(true, code, in, inSize);
     std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
     int slot = bus ? SimUnitInfo::findReachable(*bus, guid_) : 0;
     if (slot == 0)
@@ -29,7 +32,7 @@ SimReply SimUnitDevice::request(uint32_t code, const uint8_t* in, uint32_t inSiz
         return word(SimBus::driverNumber(*bus, "ResetGeneration"), out, outSize);
     case SimCodes::kGetUnitProperties: return properties(*bus, slot, out, outSize);
     case SimCodes::kBusRead:
-    case SimCodes::kBusWrite: return busAccess(in, inSize);
+    case SimCodes::kBusWrite: return busAccess(*bus, slot, code, in, inSize, out, outSize);
     case SimCodes::kAvcCommand: return SimReply{SimCodes::kNotSupported, 0};
     default: return SimReply{SimCodes::kInvalidFunction, 0};
     }
@@ -53,9 +56,17 @@ SimReply SimUnitDevice::properties(const IniText& bus, int slot, uint8_t* out, u
     return SimReply{0, SimCodes::kPropertiesSize};
 }
 
-// No window of the unit's address space answers yet.
-SimReply SimUnitDevice::busAccess(const uint8_t*, uint32_t inSize) {
-    if (inSize < SimCodes::kAddressSize)
+// The address record holds the low 32 bits, then the high 16 bits of the
+// 48-bit address; the data travel in the output buffer both ways.
+SimReply SimUnitDevice::busAccess(const IniText& bus, int slot, uint32_t code, const uint8_t* in,
+                                  uint32_t inSize, uint8_t* out, uint32_t outSize) {
+    if (inSize < SimCodes::kAddressSize || (outSize > 0 && out == nullptr))
         return SimReply{SimCodes::kInvalidParameter, 0};
+    uint32_t low, high;
+    std::memcpy(&low, in, 4);
+    std::memcpy(&high, in + 4, 4);
+    uint64_t address = uint64_t(high & 0xFFFF) << 32 | low;
+    if (code == SimCodes::kBusRead && SimLevelBlock::covers(address, outSize))
+        return SimLevelBlock::read(bus, slot, address, out, outSize);
     return SimReply{SimCodes::kNotSupported, 0};
 }

@@ -17,7 +17,8 @@ public:
 private:
     SimReply word(uint64_t value, uint8_t* out, uint32_t outSize);
     SimReply properties(const IniText& bus, int slot, uint8_t* out, uint32_t outSize);
-    SimReply busAccess(const uint8_t* in, uint32_t inSize);
+    SimReply busAccess(const IniText& bus, int slot, uint32_t code, const uint8_t* in,
+                       uint32_t inSize, uint8_t* out, uint32_t outSize);
 
     uint64_t guid_;
 };
