@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The text of unitwatch: unit-set changes, level lines and the bar display.
+class LevelView {
+public:
+    static constexpr int kRows = 8;
+    // Levels at or beyond this distance below full scale show an empty bar.
+    static constexpr double kRange = 60.0;
+    static constexpr int kBarWidth = 40;
+
+    static std::string changeLine(DWORD unitCount, bool unitOpen);
+    static std::string plainLevels(const double levels[kRows]);
+    // One row of the bar display, without its line end.
+    static std::string barRow(int row, double level);
+    static std::string formatLevel(double level);
+};

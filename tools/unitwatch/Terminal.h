@@ -1,0 +1,4 @@
+#pragma once
+
+// Whether standard output is a terminal that understands ANSI escapes.
+bool stdoutIsTerminal();
