@@ -38,8 +38,16 @@ std::string LevelView::barRow(int row, double level) {
     double fill = std::isnan(level) ? 0.0 : 1.0 - level / kRange;
     fill = fill < 0.0 ? 0.0 : fill > 1.0 ? 1.0 : fill;
     int filled = int(std::lround(fill * kBarWidth));
-    char label[16];
-    std::snprintf(label, sizeof label, "%-10s ", kRowNames[row]);
-    return label + std::string(size_t(filled), '#') + std::string(size_t(kBarWidth - filled), '.') +
-           " " + formatLevel(level);
+    return label(row) + std::string(size_t(filled), '#') +
+           std::string(size_t(kBarWidth - filled), '.') + " " + formatLevel(level);
+}
+
+std::string LevelView::emptyRow(int row) {
+    return label(row) + std::string(size_t(kBarWidth), '.');
+}
+
+std::string LevelView::label(int row) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%-10s ", kRowNames[row]);
+    return text;
 }

@@ -15,5 +15,10 @@ public:
     static std::string plainLevels(const double levels[kRows]);
     // One row of the bar display, without its line end.
     static std::string barRow(int row, double level);
+    // A row with an empty bar and no figure, while no levels are read.
+    static std::string emptyRow(int row);
     static std::string formatLevel(double level);
+
+private:
+    static std::string label(int row);
 };

@@ -66,6 +66,6 @@ void UnitWatcher::drawBlock(PresencePollResult result) {
                     : std::string("no levels"))
           << "\x1b[K\n";
     for (int row = 0; row < LevelView::kRows; ++row)
-        m_Out << LevelView::barRow(row, valid ? m_Reader.Levels[row] : LevelView::kRange)
+        m_Out << (valid ? LevelView::barRow(row, m_Reader.Levels[row]) : LevelView::emptyRow(row))
               << "\x1b[K\n";
 }
