@@ -32,7 +32,7 @@ public:
     const std::string& CfgFile() const { return cfgFile_; }
 
     bool IsEnabled(DWORD type) const { return (enabledTypes_ & type) != 0; }
-    void LogV(DWORD destinations, DWORD type, const char* format, va_list args);
+    void LogV(DWORD destinations, DWORD type, const char* format, va_list args) FWDL_PRINTF(4, 0);
 
     void Log(DWORD type, const char* format, ...) FWDL_PRINTF(3, 4);
     // Switches the log file on (a path) or off (null) and records it in the
@@ -51,7 +51,8 @@ private:
     void Read(const LogProfile& profile);
     static DWORD ReadPrefixFlags(const LogProfile& profile, const char* section);
     const TypeEntry& EntryFor(DWORD type) const;
-    static void Format(char (&text)[MessageSize], const char* format, va_list args);
+    static void Format(char (&text)[MessageSize], const char* format, va_list args)
+        FWDL_PRINTF(2, 0);
     void Emit(DWORD destinations, const TypeEntry& type, const char* text);
 
     DWORD enabledTypes_ = 0;

@@ -16,7 +16,7 @@ DWORD TThread::Start() {
     stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (stopEvent_ == nullptr) {
         DWORD error = GetLastError();
-        FwdlLog(LogType::Error, "Start: create stop event failed with error = 0x%08X.\n", error);
+        FwdlLog(LogType::Error, "Start: create stop event failed with error = 0x%08X.\n", unsigned(error));
         return error;
     }
     unsigned threadId = 0;
@@ -31,7 +31,7 @@ DWORD TThread::Start() {
     thread_ = thread;
     if (ResumeThread(thread) == DWORD(-1)) {
         DWORD error = GetLastError();
-        FwdlLog(LogType::Error, "Start: ResumeThread failed with error = 0x%08X.\n", error);
+        FwdlLog(LogType::Error, "Start: ResumeThread failed with error = 0x%08X.\n", unsigned(error));
         CloseHandle(thread);
         CloseHandle(stopEvent_);
         thread_ = nullptr;
@@ -51,7 +51,7 @@ void TThread::Stop() {
     FwdlLog(LogType::Info, "Stop: stopping thread...\n");
     if (!SetEvent(stopEvent_)) {
         FwdlLog(LogType::Error, "Stop: set event that stops the thread failed with error = 0x%08X.\n",
-                GetLastError());
+                unsigned(GetLastError()));
         return;
     }
     released_.wait(guard, [this] { return thread_.load() == nullptr; });
@@ -70,11 +70,11 @@ void TThread::ReleaseHandles() {
     if (!CloseHandle(stopEvent_))
         FwdlLog(LogType::Error,
                 "Run_ThreadRoutine: Closing stop event handle failed with error = 0x%08X.\n",
-                GetLastError());
+                unsigned(GetLastError()));
     stopEvent_ = nullptr;
     if (!CloseHandle(thread_.load()))
         FwdlLog(LogType::Error, "Run_ThreadRoutine: Closing thread handle failed with error = 0x%08X.\n",
-                GetLastError());
+                unsigned(GetLastError()));
     // Forgetting the handle is what ends IsRunning.
     thread_ = nullptr;
     released_.notify_all();

@@ -4,7 +4,6 @@
 #include "Log.h"
 #include "TvdFile.h"
 
-#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -48,7 +47,7 @@ TvdDescriber::TvdDescriber(std::string path, std::vector<uint8_t> bytes)
 }
 
 void TvdDescriber::Describe() {
-    Line("File", Format("%s (%zu bytes)", path_.c_str(), bytes_.size()));
+    Line("File", path_ + " (" + std::to_string(bytes_.size()) + " bytes)");
     if (DescribeFormat()) {
         DescribeIdentity();
         DescribeInfoText();
@@ -75,11 +74,11 @@ bool TvdDescriber::DescribeFormat() {
     }
     headerSize_ = version_ == 0 ? TvdLayout::V0HeaderSize : TvdLayout::V1HeaderSize;
     if (bytes_.size() < headerSize_) {
-        Fault("Format", Format("version %u, but shorter than its %zu-byte header", version_, headerSize_));
+        Fault("Format", Format("version %u, but shorter than its %u-byte header", version_, unsigned(headerSize_)));
         return false;
     }
     std::memcpy(header_.Bytes(), bytes_.data(), headerSize_);
-    Line("Format", Format("version %u (magic %s), header %zu bytes", version_, magic.c_str(), headerSize_));
+    Line("Format", Format("version %u (magic %s), header %u bytes", version_, magic.c_str(), unsigned(headerSize_)));
     uint32_t computed = header_.ComputeCrc(headerSize_);
     Report(computed == header_.Word(TvdLayout::HeaderCrc), "Header CRC",
            CrcVerdict(header_.Word(TvdLayout::HeaderCrc), computed));
@@ -104,13 +103,16 @@ void TvdDescriber::DescribeInfoText() {
         return;
     }
     if (end < headerSize_ || end > bytes_.size()) {
-        Fault("Info text", Format("data offset %u lies outside %zu..%zu", end, headerSize_, bytes_.size()));
+        Fault("Info text", Format("data offset %u lies outside %u..", end, unsigned(headerSize_)) +
+                               std::to_string(bytes_.size()));
         return;
     }
     std::string text(bytes_.begin() + long(headerSize_), bytes_.begin() + long(end));
-    Line("Info text", Format("%zu characters", text.size()));
+    Line("Info text", std::to_string(text.size()) + " characters");
     for (size_t start = 0; start < text.size();) {
-        size_t stop = std::min(text.find('\n', start), text.size());
+        size_t stop = text.find('\n', start);
+        if (stop == std::string::npos)
+            stop = text.size();
         text_ += "    | " + text.substr(start, stop - start) + "\n";
         start = stop + 1;
     }
