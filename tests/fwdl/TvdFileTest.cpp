@@ -10,16 +10,10 @@
 
 namespace {
 
-// Version 0: info "Hi!\n", image "IMG1" at 0x8000, CnE data "CnE"; CRCs
-// computed with another implementation.
-const std::vector<uint8_t> kLiteralFile = {
-    0x74, 0x56, 0x63, 0x44, 0x44, 0x33, 0x22, 0x11, 0x32, 0x30, 0x32, 0x34, 0x30, 0x31, 0x33, 0x31,
-    0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x00, 0x00, 0x02, 0x00, 0x01, 0x00, 0x07, 0x00, 0x00, 0x00,
-    0x05, 0x00, 0x00, 0x00, 0x00, 0xA0, 0xDE, 0x00, 0x00, 0x00, 0x00, 0x00, 0x7F, 0x70, 0x5A, 0x99,
-    0x64, 0x00, 0x00, 0x00, 0x00, 0x80, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00, 0xC0, 0x0F, 0xFC, 0x51,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x68, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0xBD, 0x19, 0x55, 0x70,
-    0x48, 0x69, 0x21, 0x0A, 0x49, 0x4D, 0x47, 0x31, 0x43, 0x6E, 0x45};
+// The first bytes of the literal file.
+std::vector<uint8_t> Head(size_t count) {
+    return std::vector<uint8_t>(LiteralV0File().begin(), LiteralV0File().begin() + long(count));
+}
 
 class TvdFileTest : public testing::Test {
 protected:
@@ -33,7 +27,7 @@ protected:
 
 TEST_F(TvdFileTest, LiteralFileIsReadAndDescribed) {
     std::string path = Path("literal.tvd");
-    WriteBytes(path, kLiteralFile);
+    WriteBytes(path, LiteralV0File());
     ASSERT_EQ(TVCFWDL_STATUS_SUCCESS, file_.Open(path.c_str()));
     EXPECT_EQ(0u, file_.FileVersion());
     EXPECT_TRUE(file_.HasCnEData());
@@ -69,7 +63,7 @@ TEST_F(TvdFileTest, LiteralFileIsReadAndDescribed) {
     EXPECT_EQ(TVCFWDL_STATUS_SUCCESS, file_.Read(raw.data(), 200, &got));
     ASSERT_EQ(107u, got);
     raw.resize(got);
-    EXPECT_EQ(kLiteralFile, raw);
+    EXPECT_EQ(LiteralV0File(), raw);
     EXPECT_EQ("", Log());
 }
 
@@ -78,11 +72,11 @@ TEST_F(TvdFileTest, OpenRefusesMissingShortAndForeignFiles) {
     EXPECT_EQ(TVCFWDL_STATUS_FILE_OPEN_FAILED, file_.Open(missing.c_str()));
 
     std::string shortHeader = Path("short.tvd");
-    WriteBytes(shortHeader, std::vector<uint8_t>(kLiteralFile.begin(), kLiteralFile.begin() + 47));
+    WriteBytes(shortHeader, Head(47));
     EXPECT_EQ(TVCFWDL_STATUS_FILE_READ_FAILED, file_.Open(shortHeader.c_str()));
 
     std::string foreign = Path("foreign.tvd");
-    std::vector<uint8_t> bytes = kLiteralFile;
+    std::vector<uint8_t> bytes = LiteralV0File();
     bytes[0] = 'X';
     WriteBytes(foreign, bytes);
     EXPECT_EQ(TVCFWDL_STATUS_FILE_FORMAT, file_.Open(foreign.c_str()));
@@ -101,14 +95,14 @@ TEST_F(TvdFileTest, OpenRefusesMissingShortAndForeignFiles) {
 
 TEST_F(TvdFileTest, OpenRefusesShortSpecificHeadersAndInfoText) {
     std::string v0 = Path("v0.tvd");
-    WriteBytes(v0, std::vector<uint8_t>(kLiteralFile.begin(), kLiteralFile.begin() + 95));
+    WriteBytes(v0, Head(95));
     EXPECT_EQ(TVCFWDL_STATUS_FILE_READ_FAILED, file_.Open(v0.c_str()));
     std::vector<uint8_t> v1Bytes = ReadBytes(Make("v1.tvd", SampleContent(1)));
     std::string v1 = Path("v1.tvd");
     WriteBytes(v1, std::vector<uint8_t>(v1Bytes.begin(), v1Bytes.begin() + 111));
     EXPECT_EQ(TVCFWDL_STATUS_FILE_READ_FAILED, file_.Open(v1.c_str()));
     std::string info = Path("info.tvd");
-    WriteBytes(info, std::vector<uint8_t>(kLiteralFile.begin(), kLiteralFile.begin() + 98));
+    WriteBytes(info, Head(98));
     EXPECT_EQ(TVCFWDL_STATUS_FILE_READ_FAILED, file_.Open(info.c_str()));
     EXPECT_EQ("ERROR: reading V0-specific file header from file '" + v0 + "' failed\n"
               "ERROR: reading V1-specific file header from file '" + v1 + "' failed\n"
