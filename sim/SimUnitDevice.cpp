@@ -1,5 +1,6 @@
 #include "SimUnitDevice.h"
 
+#include "SimAudioSubunit.h"
 #include "SimBus.h"
 #include "SimCodes.h"
 #include "SimControlDevice.h"
@@ -33,7 +34,7 @@ SimReply SimUnitDevice::request(uint32_t code, const uint8_t* in, uint32_t inSiz
     case SimCodes::kGetUnitProperties: return properties(*bus, slot, out, outSize);
     case SimCodes::kBusRead:
     case SimCodes::kBusWrite: return busAccess(*bus, slot, code, in, inSize, out, outSize);
-    case SimCodes::kAvcCommand: return SimReply{SimCodes::kNotSupported, 0};
+    case SimCodes::kAvcCommand: return SimAudioSubunit(slot).request(in, inSize, out, outSize);
     default: return SimReply{SimCodes::kInvalidFunction, 0};
     }
 }
