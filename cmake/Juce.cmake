@@ -1,0 +1,20 @@
+# The JUCE modules, compiled once into one static library that the panel, its
+# tools and its tests all link, with every JUCE setting in this one place.
+add_library(lumora_juce STATIC)
+target_link_libraries(lumora_juce
+  PRIVATE
+    juce::juce_core juce::juce_events juce::juce_data_structures
+    juce::juce_graphics juce::juce_gui_basics
+  PUBLIC
+    juce::juce_recommended_config_flags
+    juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+target_compile_definitions(lumora_juce
+  PUBLIC
+    JUCE_DISPLAY_SPLASH_SCREEN=0 JUCE_WEB_BROWSER=0 JUCE_USE_CURL=0
+    JUCE_STANDALONE_APPLICATION=1 JUCE_MODAL_LOOPS_PERMITTED=1
+    JUCE_USE_XRANDR=1 JUCE_USE_XINERAMA=1 JUCE_USE_XCURSOR=1
+  INTERFACE
+    $<TARGET_PROPERTY:lumora_juce,COMPILE_DEFINITIONS>)
+target_include_directories(lumora_juce
+  INTERFACE $<TARGET_PROPERTY:lumora_juce,INCLUDE_DIRECTORIES>)
+set_target_properties(lumora_juce PROPERTIES POSITION_INDEPENDENT_CODE ON)

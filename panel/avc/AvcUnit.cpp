@@ -1,0 +1,169 @@
+#include "AvcUnit.h"
+
+#include "AvcEncoding.h"
+
+#include <cstring>
+
+using AvcEncoding::Bytes;
+
+bool AvcUnit::send(const std::vector<uint8_t>& frame, std::vector<uint8_t>* response) {
+    TVC_AVC_REQUEST request;
+    TVC_AVC_RESPONSE reply;
+    std::memset(&request, 0, sizeof request);
+    std::memset(&reply, 0, sizeof reply);
+    request.Constant = 2000;
+    request.FrameLength = DWORD(frame.size());
+    std::memcpy(request.Frame, frame.data(), frame.size());
+    if (model_.TvcCtrl.SendAvcCommand(&request, &reply) != 0)
+        return false;
+    if (response != nullptr)
+        response->assign(reply.Frame, reply.Frame + TVC_AVC_FRAME_SIZE);
+    return true;
+}
+
+bool AvcUnit::setFeature(int block, int ch, AvcFrame::Selector selector, std::vector<uint8_t> data) {
+    return send(AvcFrame::feature(AvcFrame::Control, uint8_t(block), uint8_t(ch), selector, data));
+}
+
+bool AvcUnit::getFeature(int block, int ch, AvcFrame::Selector selector, size_t length,
+                         std::vector<uint8_t>& response) {
+    std::vector<uint8_t> zeros(length, 0);
+    return send(AvcFrame::feature(AvcFrame::Status, uint8_t(block), uint8_t(ch), selector, zeros),
+                &response);
+}
+
+bool AvcUnit::getLevel(int block, int ch, int& value) {
+    std::vector<uint8_t> response;
+    if (!getFeature(block, ch, AvcFrame::Volume, 2, response))
+        return false;
+    value = AvcEncoding::decodeLevel(response[AvcFrame::kFeatureValue]);
+    return true;
+}
+
+bool AvcUnit::SetVolume(int n, int ch, int value) {
+    Bytes bytes = AvcEncoding::encodeLevel(value);
+    return setFeature(n + 2, ch, AvcFrame::Volume, {bytes.high, bytes.low});
+}
+
+bool AvcUnit::GetVolume(int n, int ch, int& value) {
+    return getLevel(n + 2, ch, value);
+}
+
+bool AvcUnit::SetBalance(int n, int ch, int value) {
+    Bytes bytes = AvcEncoding::encodeBalance(value);
+    return setFeature(n + 2, ch, AvcFrame::Balance, {bytes.high, bytes.low});
+}
+
+bool AvcUnit::GetBalance(int n, int ch, int& value) {
+    std::vector<uint8_t> response;
+    if (!getFeature(n + 2, ch, AvcFrame::Balance, 2, response))
+        return false;
+    value = AvcEncoding::decodeBalance(response[AvcFrame::kFeatureValue]);
+    return true;
+}
+
+bool AvcUnit::SetMute(int n, int ch, bool on) {
+    return setFeature(n + 2, ch, AvcFrame::Mute, {AvcEncoding::encodeMute(on)});
+}
+
+bool AvcUnit::GetMute(int n, int ch, bool& on) {
+    std::vector<uint8_t> response;
+    if (!getFeature(n + 2, ch, AvcFrame::Mute, 1, response))
+        return false;
+    on = AvcEncoding::decodeMute(response[AvcFrame::kFeatureValue]);
+    return true;
+}
+
+bool AvcUnit::SetOutputVolume(int n, int ch, int value) {
+    Bytes bytes = AvcEncoding::encodeLevel(value);
+    return setFeature(n + 5, ch, AvcFrame::Volume, {bytes.high, bytes.low});
+}
+
+bool AvcUnit::GetOutputVolume(int n, int ch, int& value) {
+    return getLevel(n + 5, ch, value);
+}
+
+bool AvcUnit::SetGain(int n, int ch, int value) {
+    Bytes bytes = AvcEncoding::encodeGain(value);
+    return setFeature(n, ch, AvcFrame::Volume, {bytes.high, bytes.low});
+}
+
+bool AvcUnit::GetGain(int n, int ch, int& value) {
+    std::vector<uint8_t> response;
+    if (!getFeature(n, ch, AvcFrame::Volume, 2, response))
+        return false;
+    value = AvcEncoding::decodeGain(response[AvcFrame::kFeatureValue],
+                                    response[AvcFrame::kFeatureValue + 1]);
+    return true;
+}
+
+bool AvcUnit::SetMixBypass(bool on) {
+    return send(AvcFrame::selector(AvcFrame::Control, on ? 1 : 0));
+}
+
+bool AvcUnit::GetMixBypass(bool& on) {
+    std::vector<uint8_t> response;
+    if (!send(AvcFrame::selector(AvcFrame::Status, 0), &response))
+        return false;
+    on = response[AvcFrame::kSelectorValue] != 0;
+    return true;
+}
+
+bool AvcUnit::setSwitch(SubCommand command, int argument, bool on) {
+    return send(AvcFrame::vendor(AvcFrame::Control, command, uint8_t(argument), on ? 1 : 0));
+}
+
+bool AvcUnit::getSwitch(SubCommand command, int argument, bool& on) {
+    std::vector<uint8_t> response;
+    if (!send(AvcFrame::vendor(AvcFrame::Status, command, uint8_t(argument), 0), &response))
+        return false;
+    on = response[AvcFrame::kVendorValue] != 0;
+    return true;
+}
+
+bool AvcUnit::SetPhono(bool on) { return setSwitch(Phono, 0, on); }
+bool AvcUnit::GetPhono(bool& on) { return getSwitch(Phono, 0, on); }
+bool AvcUnit::SetPhantom(int channel, bool on) { return setSwitch(Phantom, channel, on); }
+bool AvcUnit::GetPhantom(int channel, bool& on) { return getSwitch(Phantom, channel, on); }
+bool AvcUnit::SetBoost(int channel, bool on) { return setSwitch(Boost, channel, on); }
+bool AvcUnit::GetBoost(int channel, bool& on) { return getSwitch(Boost, channel, on); }
+bool AvcUnit::SetLimiter(int channel, bool on) { return setSwitch(Limiter, channel, on); }
+bool AvcUnit::GetLimiter(int channel, bool& on) { return getSwitch(Limiter, channel, on); }
+bool AvcUnit::SetLink(int strip, bool on) { return setSwitch(Link, strip, on); }
+bool AvcUnit::GetLink(int strip, bool& on) { return getSwitch(Link, strip, on); }
+bool AvcUnit::VendorCommand4() { return send(AvcFrame::vendor(AvcFrame::Control, Command4, 0, 0)); }
+bool AvcUnit::VendorCommand7() { return send(AvcFrame::vendor(AvcFrame::Control, Command7, 0, 0)); }
+
+bool AvcUnit::SetUnitName(int unitIndex, const char* name) {
+    int previous = int(model_.SelectedUnit);
+    bool switching = unitIndex != previous;
+    if (switching)
+        SelectUnit(unitIndex);
+    bool ok = send(AvcFrame::unitName(AvcFrame::Control, name));
+    if (ok)
+        VendorCommand7();
+    if (switching)
+        SelectUnit(previous);
+    return ok;
+}
+
+bool AvcUnit::GetUnitName(int unitIndex, char* buffer) {
+    int previous = int(model_.SelectedUnit);
+    SelectUnit(unitIndex);
+    std::vector<uint8_t> response;
+    bool ok = send(AvcFrame::unitName(AvcFrame::Status, nullptr), &response);
+    SelectUnit(previous);
+    if (ok) {
+        std::memcpy(buffer, response.data() + AvcFrame::kNameValue, 6);
+        buffer[6] = '\0';
+    }
+    return ok;
+}
+
+int AvcUnit::GetUnitCount() {
+    return int(model_.GetUnitCount());
+}
+
+bool AvcUnit::SelectUnit(int index) {
+    return index >= 0 && model_.SelectUnit(DWORD(index));
+}

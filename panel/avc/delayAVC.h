@@ -1,0 +1,26 @@
+#pragma once
+#include <juce_events/juce_events.h>
+
+class AvcUnit;
+
+// Defers one knob or fader command: each request replaces the pending one and
+// restarts a 10 ms timer, so a burst of moves sends only the value that stands
+// 10 ms after the last of them.
+class delayAVC : private juce::Timer {
+public:
+    enum Kind { Fader = 1, Pan = 2, Gain = 3, LevelKnob = 4, MainFader = 5 };
+
+    explicit delayAVC(AvcUnit& unit) : unit_(unit) {}
+    ~delayAVC() override { stopTimer(); }
+
+    void request(int kind, int block, int channel, double value);
+
+private:
+    void timerCallback() override;
+
+    AvcUnit& unit_;
+    int kind_ = 0;
+    int block_ = 0;
+    int channel_ = 0;
+    double value_ = 0;
+};

@@ -1,0 +1,69 @@
+#include "AvcUnit.h"
+#include "SimBusTest.h"
+#include "SimRequestLog.h"
+#include "delayAVC.h"
+
+#include <juce_events/juce_events.h>
+
+namespace {
+
+constexpr uint32_t kAvcCommand = 0x80883004;
+
+class DelayAvcTest : public SimBusTest {
+protected:
+    DelayAvcTest() {
+        model_.ConnectAtStart();
+        SimRequestLog::start();
+    }
+    ~DelayAvcTest() override { SimRequestLog::stop(); }
+
+    std::vector<std::vector<uint8_t>> sentFrames() {
+        std::vector<std::vector<uint8_t>> frames;
+        for (const SimRequestLog::Entry& entry : SimRequestLog::take())
+            if (entry.unit && entry.code == kAvcCommand)
+                frames.emplace_back(entry.input.begin() + 8, entry.input.begin() + 20);
+        return frames;
+    }
+    static void pump(int milliseconds) {
+        juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
+    }
+
+    CDeviceModel model_;
+    AvcUnit unit_{model_};
+};
+
+TEST_F(DelayAvcTest, BurstSendsOnlyTheLastValueAfterTenMilliseconds) {
+    delayAVC sender(unit_);
+    for (double value : {10.0, 80.5, 150.9, 201.7})
+        sender.request(delayAVC::Fader, 1, 2, value);
+    EXPECT_TRUE(sentFrames().empty()) << "nothing goes out during the burst";
+    pump(100);
+    std::vector<std::vector<uint8_t>> frames = sentFrames();
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0], (std::vector<uint8_t>{0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x02, 0x02,
+                                               0x02, 0xE5, 0x00}))
+        << "201.7 is sent as 201";
+    pump(50);
+    EXPECT_TRUE(sentFrames().empty()) << "the timer stopped after sending";
+}
+
+TEST_F(DelayAvcTest, EachKindCallsItsBuilder) {
+    delayAVC sender(unit_);
+    const struct {
+        int kind, block, channel;
+        std::vector<uint8_t> head;
+    } cases[] = {{delayAVC::Pan, 2, 1, {0x04, 0x10, 0x02, 0x01, 0x03, 0x02, 0x7F, 0xFE}},
+                 {delayAVC::Gain, 1, 2, {0x01, 0x10, 0x02, 0x02, 0x02, 0x02, 0xEB, 0x00}},
+                 {delayAVC::LevelKnob, 2, 0, {0x07, 0x10, 0x02, 0x00, 0x02, 0x02, 0x81, 0x00}},
+                 {delayAVC::MainFader, 1, 0, {0x06, 0x10, 0x02, 0x00, 0x02, 0x02, 0x81, 0x00}}};
+    for (const auto& c : cases) {
+        sender.request(c.kind, c.block, c.channel, 0.9);
+        pump(60);
+        std::vector<std::vector<uint8_t>> frames = sentFrames();
+        ASSERT_EQ(frames.size(), 1u) << "kind " << c.kind;
+        EXPECT_EQ(std::vector<uint8_t>(frames[0].begin() + 4, frames[0].end()), c.head)
+            << "kind " << c.kind;
+    }
+}
+
+}  // namespace
