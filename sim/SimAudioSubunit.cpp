@@ -27,13 +27,22 @@ std::string hex(uint16_t value) {
 
 }  // namespace
 
-uint16_t SimAudioSubunit::storedValue(int slot, const std::string& key) {
+namespace {
+uint16_t rawOrInitial(const std::string& text, const std::string& key) {
     const SimMixerControl* control = SimMixerControls::byKey(key);
-    uint16_t initial = control ? control->initial : 0;
     uint64_t value = 0;
-    if (!SimBus::parseNumber(SimUnitSettings::instance().get(slot, key, ""), value) || value > 0xFFFF)
-        return initial;
+    if (!SimBus::parseNumber(text, value) || value > 0xFFFF)
+        return control ? control->initial : 0;
     return uint16_t(value);
+}
+}  // namespace
+
+uint16_t SimAudioSubunit::storedValue(int slot, const std::string& key) {
+    return rawOrInitial(SimUnitSettings::instance().get(slot, key, ""), key);
+}
+
+uint16_t SimAudioSubunit::storedValue(const IniText& bus, int slot, const std::string& key) {
+    return rawOrInitial(SimUnitSettings::instance().get(bus, slot, key, ""), key);
 }
 
 void SimAudioSubunit::store(const std::string& key, uint16_t value) {

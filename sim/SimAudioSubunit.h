@@ -1,4 +1,5 @@
 #pragma once
+#include "IniText.h"
 #include "SimDevice.h"
 
 #include <cstdint>
@@ -23,7 +24,9 @@ public:
     // Answers one command frame; the response frame has the command's length.
     uint32_t answer(const uint8_t* command, uint32_t length, uint8_t* response);
 
+    // The raw value of a mixer setting (see SimMixerControls), the unit's initial one when unset.
     static uint16_t storedValue(int slot, const std::string& key);
+    static uint16_t storedValue(const IniText& bus, int slot, const std::string& key);
 
 private:
     uint8_t featureBlock(const uint8_t* frame, uint32_t length, uint8_t* response);

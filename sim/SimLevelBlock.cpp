@@ -2,8 +2,8 @@
 
 #include "SimBus.h"
 #include "SimClock.h"
+#include "SimMixerSignal.h"
 
-#include <cmath>
 #include <sstream>
 
 bool SimLevelBlock::covers(uint64_t address, uint32_t size) {
@@ -14,7 +14,7 @@ SimReply SimLevelBlock::read(const IniText& bus, int slot, uint64_t address, uin
                              uint32_t size) {
     uint32_t words[kWords];
     if (!parseWords(SimBus::unitValue(bus, slot, "Levels"), words))
-        syntheticWords(slot, SimClock::nowMs(), words);
+        syntheticWords(bus, slot, SimClock::nowMs(), words);
     uint8_t block[kSize];
     for (uint32_t i = 0; i < kWords; ++i) {
         block[4 * i] = uint8_t(words[i] >> 24);
@@ -40,15 +40,10 @@ bool SimLevelBlock::parseWords(const std::string& text, uint32_t words[kWords]) 
     return count == kWords;
 }
 
-// Each pair of meters follows a tone whose loudness swells and fades over a
-// few seconds, the right side a little behind the left, so meters visibly move.
-void SimLevelBlock::syntheticWords(int slot, uint64_t nowMs, uint32_t words[kWords]) {
-    const double pi = 3.14159265358979;
-    double seconds = double(nowMs % 3600000) / 1000.0;
-    for (uint32_t i = 0; i < kWords; ++i) {
-        double period = 2.0 + 0.7 * double(i / 2) + 0.3 * double(slot);
-        double phase = 2.0 * pi * seconds / period + 0.4 * double(i % 2) + double(i / 2);
-        double amplitude = 0.5 + 0.45 * std::sin(phase);
-        words[i] = uint32_t(amplitude * 2147483647.0);
-    }
+void SimLevelBlock::syntheticWords(const IniText& bus, int slot, uint64_t nowMs,
+                                   uint32_t words[kWords]) {
+    double meters[kWords];
+    SimMixerSignal(bus, slot).amplitudes(nowMs, meters);
+    for (uint32_t i = 0; i < kWords; ++i)
+        words[i] = uint32_t(meters[i] * 2147483647.0);
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 // The unit's level block: eight big-endian meter words (0x7FFFFFFF = full
-// scale) at bus address 0xFFC7'00600000. A unit plays slowly varying tones
+// scale) at bus address 0xFFC7'00600000. A unit meters its mixer's signal
 // unless its key Levels fixes the eight words.
 class SimLevelBlock {
 public:
@@ -22,5 +22,5 @@ public:
     static bool parseWords(const std::string& text, uint32_t words[kWords]);
 
 private:
-    static void syntheticWords(int slot, uint64_t nowMs, uint32_t words[kWords]);
+    static void syntheticWords(const IniText& bus, int slot, uint64_t nowMs, uint32_t words[kWords]);
 };

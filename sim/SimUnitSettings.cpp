@@ -25,14 +25,19 @@ SimUnitSettings::~SimUnitSettings() {
 }
 
 std::string SimUnitSettings::get(int slot, const std::string& key, const std::string& fallback) {
+    std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
+    return bus ? get(*bus, slot, key, fallback) : fallback;
+}
+
+std::string SimUnitSettings::get(const IniText& bus, int slot, const std::string& key,
+                                 const std::string& fallback) {
     {
         std::lock_guard<std::mutex> guard(lock_);
         auto it = pending_.find(Key(slot, key));
         if (it != pending_.end())
             return it->second;
     }
-    std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
-    return bus ? bus->get(SimKeys::unitSection(slot), key, fallback) : fallback;
+    return bus.get(SimKeys::unitSection(slot), key, fallback);
 }
 
 void SimUnitSettings::set(int slot, const std::string& key, const std::string& value) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "IniText.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -16,6 +18,9 @@ public:
     static SimUnitSettings& instance();
 
     std::string get(int slot, const std::string& key, const std::string& fallback);
+    // The same against a bus snapshot the caller already holds.
+    std::string get(const IniText& bus, int slot, const std::string& key,
+                    const std::string& fallback);
     void set(int slot, const std::string& key, const std::string& value);
     void flush();
 

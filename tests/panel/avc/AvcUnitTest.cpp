@@ -1,7 +1,9 @@
 #include "AvcUnit.h"
+#include "UnitWatch.h"
 #include "SimBusTest.h"
 #include "SimRequestLog.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -179,6 +181,22 @@ TEST_F(AvcUnitTest, EveryControlReadsBackFromTheUnit) {
     EXPECT_TRUE(on);
     ASSERT_TRUE(unit_.GetPhono(on));
     EXPECT_TRUE(on);
+}
+
+TEST_F(AvcUnitTest, MetersFollowWhatTheBuildersSet) {
+    LevelReader reader;
+    ASSERT_EQ(PresencePoll(reader, model_), POLL_UNITS_CHANGED);
+    ASSERT_EQ(PresencePoll(reader, model_), POLL_LEVELS_VALID);
+    EXPECT_LT(reader.Levels[6], 1e9) << "the main mix carries a signal";
+    ASSERT_TRUE(unit_.SetMute(4, 0, true));
+    ASSERT_EQ(PresencePoll(reader, model_), POLL_LEVELS_VALID);
+    EXPECT_EQ(reader.Levels[6], HUGE_VAL) << "a muted main is silent";
+    ASSERT_TRUE(unit_.SetGain(1, 1, 0));
+    ASSERT_EQ(PresencePoll(reader, model_), POLL_LEVELS_VALID);
+    double quiet = reader.Levels[0];
+    ASSERT_TRUE(unit_.SetGain(1, 1, 255));
+    ASSERT_EQ(PresencePoll(reader, model_), POLL_LEVELS_VALID);
+    EXPECT_LT(reader.Levels[0], quiet - 60) << "45 dB more gain is about 104 meter units louder";
 }
 
 TEST_F(AvcUnitTest, FailedStatusCommandLeavesTheOutputAlone) {

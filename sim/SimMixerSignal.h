@@ -1,0 +1,26 @@
+#pragma once
+#include "IniText.h"
+
+#include <cstdint>
+
+// The signal a unit meters when no fixed words are set: slowly swelling tones
+// on its inputs and on the computer's playback, shaped by the unit's own
+// mixer settings, so that meters and controls visibly agree. Meter order:
+// strip 1 left, right; strip 2 left, right; playback left, right; main left, right.
+class SimMixerSignal {
+public:
+    SimMixerSignal(const IniText& bus, int slot) : bus_(bus), slot_(slot) {}
+
+    // Amplitudes from 0 to 1 (full scale), for the unit's eight meters.
+    void amplitudes(uint64_t nowMs, double meters[8]) const;
+
+private:
+    double tone(uint64_t nowMs, int meter) const;
+    double gain(int channel) const;
+    double fader(int block, int channel) const;
+    bool muted(int block, int channel) const;
+    double pan(int block, int channel, bool right) const;
+
+    const IniText& bus_;
+    int slot_;
+};
