@@ -25,18 +25,14 @@ bool AvcUnit::setFeature(int block, int ch, AvcFrame::Selector selector, std::ve
     return send(AvcFrame::feature(AvcFrame::Control, uint8_t(block), uint8_t(ch), selector, data));
 }
 
-bool AvcUnit::getFeature(int block, int ch, AvcFrame::Selector selector, size_t length,
-                         std::vector<uint8_t>& response) {
-    std::vector<uint8_t> zeros(length, 0);
-    return send(AvcFrame::feature(AvcFrame::Status, uint8_t(block), uint8_t(ch), selector, zeros),
-                &response);
-}
-
-bool AvcUnit::getLevel(int block, int ch, int& value) {
+bool AvcUnit::readFeature(int block, int ch, AvcFrame::Selector selector, uint8_t value[2]) {
+    std::vector<uint8_t> zeros(selector == AvcFrame::Mute ? 1 : 2, 0);
     std::vector<uint8_t> response;
-    if (!getFeature(block, ch, AvcFrame::Volume, 2, response))
+    if (!send(AvcFrame::feature(AvcFrame::Status, uint8_t(block), uint8_t(ch), selector, zeros),
+              &response))
         return false;
-    value = AvcEncoding::decodeLevel(response[AvcFrame::kFeatureValue]);
+    value[0] = response[AvcFrame::kFeatureValue];
+    value[1] = response[AvcFrame::kFeatureValue + 1];
     return true;
 }
 
@@ -46,7 +42,11 @@ bool AvcUnit::SetVolume(int n, int ch, int value) {
 }
 
 bool AvcUnit::GetVolume(int n, int ch, int& value) {
-    return getLevel(n + 2, ch, value);
+    uint8_t bytes[2];
+    if (!readFeature(n + 2, ch, AvcFrame::Volume, bytes))
+        return false;
+    value = AvcEncoding::decodeLevel(bytes[0]);
+    return true;
 }
 
 bool AvcUnit::SetBalance(int n, int ch, int value) {
@@ -55,10 +55,10 @@ bool AvcUnit::SetBalance(int n, int ch, int value) {
 }
 
 bool AvcUnit::GetBalance(int n, int ch, int& value) {
-    std::vector<uint8_t> response;
-    if (!getFeature(n + 2, ch, AvcFrame::Balance, 2, response))
+    uint8_t bytes[2];
+    if (!readFeature(n + 2, ch, AvcFrame::Balance, bytes))
         return false;
-    value = AvcEncoding::decodeBalance(response[AvcFrame::kFeatureValue]);
+    value = AvcEncoding::decodeBalance(bytes[0]);
     return true;
 }
 
@@ -67,10 +67,10 @@ bool AvcUnit::SetMute(int n, int ch, bool on) {
 }
 
 bool AvcUnit::GetMute(int n, int ch, bool& on) {
-    std::vector<uint8_t> response;
-    if (!getFeature(n + 2, ch, AvcFrame::Mute, 1, response))
+    uint8_t bytes[2];
+    if (!readFeature(n + 2, ch, AvcFrame::Mute, bytes))
         return false;
-    on = AvcEncoding::decodeMute(response[AvcFrame::kFeatureValue]);
+    on = AvcEncoding::decodeMute(bytes[0]);
     return true;
 }
 
@@ -80,7 +80,11 @@ bool AvcUnit::SetOutputVolume(int n, int ch, int value) {
 }
 
 bool AvcUnit::GetOutputVolume(int n, int ch, int& value) {
-    return getLevel(n + 5, ch, value);
+    uint8_t bytes[2];
+    if (!readFeature(n + 5, ch, AvcFrame::Volume, bytes))
+        return false;
+    value = AvcEncoding::decodeLevel(bytes[0]);
+    return true;
 }
 
 bool AvcUnit::SetGain(int n, int ch, int value) {
@@ -89,11 +93,10 @@ bool AvcUnit::SetGain(int n, int ch, int value) {
 }
 
 bool AvcUnit::GetGain(int n, int ch, int& value) {
-    std::vector<uint8_t> response;
-    if (!getFeature(n, ch, AvcFrame::Volume, 2, response))
+    uint8_t bytes[2];
+    if (!readFeature(n, ch, AvcFrame::Volume, bytes))
         return false;
-    value = AvcEncoding::decodeGain(response[AvcFrame::kFeatureValue],
-                                    response[AvcFrame::kFeatureValue + 1]);
+    value = AvcEncoding::decodeGain(bytes[0], bytes[1]);
     return true;
 }
 

@@ -53,9 +53,8 @@ private:
 
     bool send(const std::vector<uint8_t>& frame, std::vector<uint8_t>* response = nullptr);
     bool setFeature(int block, int ch, AvcFrame::Selector selector, std::vector<uint8_t> data);
-    bool getFeature(int block, int ch, AvcFrame::Selector selector, size_t length,
-                    std::vector<uint8_t>& response);
-    bool getLevel(int block, int ch, int& value);
+    // The two value bytes of a feature control's status answer.
+    bool readFeature(int block, int ch, AvcFrame::Selector selector, uint8_t value[2]);
     bool setSwitch(SubCommand command, int argument, bool on);
     bool getSwitch(SubCommand command, int argument, bool& on);
 
