@@ -57,7 +57,7 @@ TEST_F(UnitWatchTest, ADefaultUnitPlaysLevelsThatMove) {
     int moved = 0;
     for (int i = 0; i < 8; ++i) {
         EXPECT_GE(reader_.Levels[i], 0.0) << i;
-        EXPECT_LT(reader_.Levels[i], 60.0) << i;
+        EXPECT_LT(reader_.Levels[i], 70.0) << i << ": the quietest tone is about 64";
         moved += reader_.Levels[i] != before[i];
     }
     EXPECT_EQ(moved, 8);
