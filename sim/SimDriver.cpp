@@ -62,7 +62,7 @@ std::vector<SimDriver::UnitInterface> SimDriver::enumerate() {
     for (int slot = 1; slot <= SimKeys::kUnitSlots; ++slot) {
         SimUnitInfo unit(*bus, slot);
         if (unit.reachable())
-            units.push_back(UnitInterface{slot, SimUnitInfo::devicePath(unit.guid())});
+            units.push_back(UnitInterface{slot, SimUnitInfo::devicePath(unit.pathGuid())});
     }
     return units;
 }

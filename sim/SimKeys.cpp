@@ -39,6 +39,21 @@ const std::vector<SimKey>& SimKeys::unitKeys() {
         {"FailProperties", "0", "1 = properties requests fail"},
         {"RebootRequired", "0", "1 = the device installer asks for a restart"},
         {"Levels", "", "eight comma-separated meter words; empty = moving tones"},
+        {"PathGuid", "", "GUID the device path keeps after the unit returned with another"},
+        {"FirmwareDate", "20240301", "date 1 of the information block (firmware)"},
+        {"FirmwareTime", "120000", "time 1 of the information block (firmware)"},
+        {"BootloaderDate", "20230915", "date 2 of the information block (bootloader)"},
+        {"BootloaderTime", "093000", "time 2 of the information block (bootloader)"},
+        {"ProductionDate", "20230920", "date 3 of the information block (production)"},
+        {"ProductionTime", "154500", "time 3 of the information block (production)"},
+        {"FailStart", "0", "1 = download start answered with a negative code"},
+        {"FailBlock", "", "block N answered with a negative status; empty = none"},
+        {"BadEndCrc", "0", "1 = download end reports a wrong CRC"},
+        {"NoHalt", "0", "1 = a halt reset leaves the application running"},
+        {"NoStart", "0", "1 = a start reset leaves the bootloader running"},
+        {"ReturnGuid", "", "after a protocol-3 reset the unit returns with this GUID"},
+        {"NoReturn", "0", "1 = after a protocol-3 reset the unit never returns"},
+        {"ResponseDelayMs", "0", "each download answer is readable this late"},
     };
     return keys;
 }

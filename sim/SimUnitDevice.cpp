@@ -4,7 +4,9 @@
 #include "SimBus.h"
 #include "SimCodes.h"
 #include "SimControlDevice.h"
+#include "SimInfoBlock.h"
 #include "SimLevelBlock.h"
+#include "SimMailbox.h"
 #include "SimRequestLog.h"
 #include "SimUnitInfo.h"
 
@@ -69,5 +71,9 @@ SimReply SimUnitDevice::busAccess(const IniText& bus, int slot, uint32_t code, c
     uint64_t address = uint64_t(high & 0xFFFF) << 32 | low;
     if (code == SimCodes::kBusRead && SimLevelBlock::covers(address, outSize))
         return SimLevelBlock::read(bus, slot, address, out, outSize);
+    if (code == SimCodes::kBusRead && SimInfoBlock::covers(address, outSize))
+        return SimInfoBlock::read(bus, slot, address, out, outSize);
+    if (SimMailbox::covers(address, outSize))
+        return SimMailbox::access(bus, slot, code == SimCodes::kBusWrite, address, out, outSize);
     return SimReply{SimCodes::kNotSupported, 0};
 }

@@ -1,5 +1,6 @@
 #include "SimUnitInfo.h"
 
+#include "SimBootloader.h"
 #include "SimBus.h"
 #include "SimCodes.h"
 #include "SimKeys.h"
@@ -12,6 +13,9 @@ SimUnitInfo::SimUnitInfo(const IniText& bus, int slot)
     : bus_(bus),
       slot_(slot),
       guid_(SimBus::unitNumber(bus, slot, "Guid")),
+      pathGuid_(SimBus::unitValue(bus, slot, "PathGuid").empty()
+                    ? guid_
+                    : SimBus::unitNumber(bus, slot, "PathGuid")),
       present_(SimBus::unitNumber(bus, slot, "Present") != 0),
       disabled_(SimBus::unitNumber(bus, slot, "Disabled") != 0) {}
 
@@ -24,13 +28,17 @@ std::string SimUnitInfo::devicePath(uint64_t guid) {
     return path;
 }
 
-int SimUnitInfo::findReachable(const IniText& bus, uint64_t guid) {
+int SimUnitInfo::findReachable(const IniText& bus, uint64_t pathGuid) {
     for (int slot = 1; slot <= SimKeys::kUnitSlots; ++slot) {
         SimUnitInfo unit(bus, slot);
-        if (unit.reachable() && unit.guid() == guid)
+        if (unit.reachable() && unit.pathGuid() == pathGuid)
             return slot;
     }
     return 0;
+}
+
+bool SimUnitInfo::reachable() const {
+    return present_ && !disabled_ && !SimBootloader::away(slot_);
 }
 
 std::string SimUnitInfo::name() const {
@@ -54,6 +62,6 @@ void SimUnitInfo::fillProperties(uint8_t* record) const {
                   "Lumora FireWire audio unit \"%s\", GUID 0x%016" PRIX64 ", model 0x%08" PRIX64,
                   name().c_str(), guid_, number("HardwareModelID"));
     std::memcpy(record + 88, description, std::strlen(description));
-    std::string path = devicePath(guid_).substr(0, 79);
+    std::string path = devicePath(pathGuid_).substr(0, 79);
     std::memcpy(record + 344, path.data(), path.size());
 }

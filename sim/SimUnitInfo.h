@@ -10,13 +10,17 @@ public:
     SimUnitInfo(const IniText& bus, int slot);
 
     static std::string devicePath(uint64_t guid);
-    // The slot (1 to 4) of the reachable unit with this GUID, or 0.
-    static int findReachable(const IniText& bus, uint64_t guid);
+    // The slot (1 to 4) of the reachable unit whose device path was made from
+    // this GUID, or 0.
+    static int findReachable(const IniText& bus, uint64_t pathGuid);
 
     int slot() const { return slot_; }
     uint64_t guid() const { return guid_; }
-    // Plugged in and not disabled: listed by the driver and enumerated.
-    bool reachable() const { return present_ && !disabled_; }
+    // The device path stays with the unit when it returns with another GUID.
+    uint64_t pathGuid() const { return pathGuid_; }
+    // Plugged in, not disabled and not away for a reset: listed by the
+    // driver and enumerated.
+    bool reachable() const;
     std::string name() const;
     uint64_t number(const std::string& key) const;
     void fillProperties(uint8_t* record) const;
@@ -25,6 +29,7 @@ private:
     const IniText& bus_;
     int slot_;
     uint64_t guid_;
+    uint64_t pathGuid_;
     bool present_;
     bool disabled_;
 };
