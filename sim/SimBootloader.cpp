@@ -103,7 +103,9 @@ void SimBootloader::store(int slot, uint32_t type, uint64_t protocol, const SimF
         bool stays = type == 0 && SimBus::unitNumber(bus, slot, "NoStart") != 0;
         bus.set(section, "BootloaderMode", (halts || stays) ? "1" : "0");
         if (firmware != nullptr) {
-            bus.set(section, "FirmwareVersion", std::to_string(firmware->version));
+            char version[16];
+            std::snprintf(version, sizeof version, "0x%08X", unsigned(firmware->version));
+            bus.set(section, "FirmwareVersion", version);
             bus.set(section, "FirmwareBuild", std::to_string(firmware->build));
             bus.set(section, "FirmwareDate", firmware->date);
             bus.set(section, "FirmwareTime", firmware->time);

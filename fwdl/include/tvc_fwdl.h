@@ -1,4 +1,5 @@
-/* Public C interface of the firmware-download library: status codes and records. */
+/* Public C interface of the firmware-download library: the thirteen exports,
+   their status codes, records, condition bits, start flags and timeouts. */
 #ifndef TVC_FWDL_H
 #define TVC_FWDL_H
 
@@ -55,6 +56,32 @@ typedef uint32_t TVCFWDL_STATUS;
 #define TVCFWDL_STATUS_TIMEOUT_PROGRAM_GUID 43u
 #define TVCFWDL_STATUS_TIMEOUT_INIT_PERS_PARAMS 44u
 
+/* The interface version returned by TVCFWDL_GetVersion (3.0). */
+#define TVCFWDL_INTERFACE_VERSION 0x00030000u
+
+/* Bits written by TVCFWDL_CheckDownload. */
+#define TVCFWDL_COND_INCOMPATIBLE 0x01u
+#define TVCFWDL_COND_CNE_REQUIRED 0x02u
+#define TVCFWDL_COND_CNE_MISSING 0x04u
+#define TVCFWDL_COND_OLDER_FIRMWARE 0x08u
+#define TVCFWDL_COND_HARDWARE_MISMATCH 0x10u
+#define TVCFWDL_COND_VENDOR_MISMATCH 0x20u
+#define TVCFWDL_COND_FILE_VERSION_MISMATCH 0x40u
+#define TVCFWDL_COND_UNSUPPORTED_PROTOCOL 0x80u
+
+/* Flags of TVCFWDL_StartDownload; other bits are ignored. */
+#define TVCFWDL_START_WITH_CNE 0x1u
+#define TVCFWDL_START_IGNORE_HARDWARE 0x2u
+#define TVCFWDL_START_IGNORE_VENDOR 0x4u
+
+/* Indices of TVCFWDL_SetTimeout (milliseconds); the defaults hold for every newly opened device. */
+#define TVCFWDL_TIMEOUT_RESET 0u
+#define TVCFWDL_TIMEOUT_DOWNLOAD_START 1u
+#define TVCFWDL_TIMEOUT_DOWNLOAD_BLOCK 2u
+#define TVCFWDL_TIMEOUT_DOWNLOAD_END 3u
+#define TVCFWDL_TIMEOUT_PROGRAM_GUID 4u
+#define TVCFWDL_TIMEOUT_INIT_PERS_PARAMS 5u
+
 #define TVCFWDL_TVD_FILE_INFO_TEXT_SIZE 512
 
 /* Description of a firmware image file; 556 bytes. */
@@ -69,6 +96,47 @@ typedef struct _TVCFWDL_TVD_FILE_INFO {
     char InfoText[TVCFWDL_TVD_FILE_INFO_TEXT_SIZE];
     uint8_t Reserved;
 } TVCFWDL_TVD_FILE_INFO;
+
+/* Identity of a unit; 468 bytes, words in host order. */
+typedef struct _TVCFWDL_DEVICE_INFO {
+    uint8_t Properties[336];
+    char Magic[12];
+    uint32_t ProtocolVersion;
+    uint32_t BootloaderMode;
+    uint32_t GuidHi;
+    uint32_t GuidLo;
+    uint32_t HardwareModelID;
+    uint32_t Reserved1;
+    char Date1[12];
+    char Time1[12];
+    uint32_t FirmwareVersion;
+    uint32_t FirmwareBuild;
+    uint32_t Reserved2;
+    uint32_t MaxImageLength;
+    char Date2[12];
+    char Time2[12];
+    char Date3[12];
+    char Time3[12];
+    uint32_t Reserved3;
+    uint32_t Reserved4;
+} TVCFWDL_DEVICE_INFO;
+
+/* The exports; the calling order: EnumerateDevices, OpenDevice, optionally
+   SetTimeout and CheckDownload, StartDownload, GetDownloadStatus until it no
+   longer returns 36, CloseDevice, and Reboot when the status was 40. */
+uint32_t TVCFWDL_GetVersion(void);
+TVCFWDL_STATUS TVCFWDL_EnableLogging(const char* LogFileName);
+TVCFWDL_STATUS TVCFWDL_GetTvdFileInfo(const char* TvdFileName, TVCFWDL_TVD_FILE_INFO* TvdInfo);
+TVCFWDL_STATUS TVCFWDL_EnumerateDevices(const char* InterfaceGuidStr, uint32_t* NumberOfDevices);
+TVCFWDL_STATUS TVCFWDL_GetDeviceInfo(uint32_t DeviceIndex, TVCFWDL_DEVICE_INFO* DeviceInfo);
+TVCFWDL_STATUS TVCFWDL_OpenDevice(uint32_t DeviceIndex);
+TVCFWDL_STATUS TVCFWDL_CheckDownload(const char* TvdFileName, uint32_t* Conditions);
+TVCFWDL_STATUS TVCFWDL_StartDownload(const char* TvdFileName, uint32_t Flags);
+TVCFWDL_STATUS TVCFWDL_SetTimeout(uint32_t TimeoutType, uint32_t Milliseconds);
+TVCFWDL_STATUS TVCFWDL_GetDownloadStatus(uint32_t* BytesDownloaded, uint32_t* TotalBytes);
+TVCFWDL_STATUS TVCFWDL_CloseDevice(void);
+TVCFWDL_STATUS TVCFWDL_Reboot(void);
+TVCFWDL_STATUS TVCFWDL_IsUserAdmin(uint32_t* IsAdmin);
 
 #ifdef __cplusplus
 #define TVCFWDL_STATIC_ASSERT(condition, message) static_assert(condition, message)
@@ -86,6 +154,15 @@ TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, Time) == 28, "Time at 28")
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, NodeVendorId) == 40, "NodeVendorId at 40");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, InfoText) == 43, "InfoText at 43");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, Reserved) == 555, "last byte at 555");
+
+TVCFWDL_STATIC_ASSERT(sizeof(TVCFWDL_DEVICE_INFO) == 468, "device info record is 468 bytes");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Magic) == 336, "Magic at 336");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, GuidHi) == 356, "GuidHi at 356");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Date1) == 372, "Date1 at 372");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, FirmwareVersion) == 396, "FirmwareVersion at 396");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, MaxImageLength) == 408, "MaxImageLength at 408");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Date2) == 412, "Date2 at 412");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Reserved4) == 464, "last word at 464");
 
 #ifdef __cplusplus
 }

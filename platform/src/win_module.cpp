@@ -11,6 +11,7 @@
 namespace {
 
 constexpr DWORD kModuleNotFound = 126;
+constexpr DWORD kProcedureNotFound = 127;
 
 bool modulePath(HMODULE module, std::string& path) {
     char resolved[PATH_MAX];
@@ -48,6 +49,60 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
     }
     std::memcpy(fileName, path.c_str(), path.size() + 1);
     return DWORD(path.size());
+}
+
+HMODULE LoadLibraryA(LPCSTR fileName) {
+    if (fileName == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    void* library = ::dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr)
+        SetLastError(kModuleNotFound);
+    return library;
+}
+
+FARPROC GetProcAddress(HMODULE module, LPCSTR procName) {
+    void* symbol = (module && procName) ? ::dlsym(module, procName) : nullptr;
+    if (symbol == nullptr) {
+        SetLastError(kProcedureNotFound);
+        return nullptr;
+    }
+    FARPROC procedure;
+    std::memcpy(&procedure, &symbol, sizeof procedure);
+    return procedure;
+}
+
+BOOL FreeLibrary(HMODULE module) {
+    if (module == nullptr || ::dlclose(module) != 0) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Only the form the download library uses: a module named by an address
+// inside it, optionally pinned.
+BOOL GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module) {
+    Dl_info info;
+    if ((flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS) == 0 || module == nullptr ||
+        ::dladdr(moduleName, &info) == 0 || info.dli_fname == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    int mode = RTLD_NOW | RTLD_NOLOAD | ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) ? RTLD_NODELETE : 0);
+    *module = ::dlopen(info.dli_fname, mode);
+    if (*module == nullptr) {
+        SetLastError(kModuleNotFound);
+        return FALSE;
+    }
+    // The handle names the module; the reference taken to look it up is not kept.
+    ::dlclose(*module);
+    return TRUE;
+}
+
+BOOL DisableThreadLibraryCalls(HMODULE module) {
+    return module != nullptr ? TRUE : FALSE;
 }
 
 void OutputDebugStringA(LPCSTR text) {

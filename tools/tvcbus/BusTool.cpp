@@ -114,6 +114,14 @@ bool BusTool::checkValue(const std::string& key, const std::string& value) {
         return value.size() <= 8;
     if (IniText::sameName(key, "Guid"))
         return value.size() == 18 && SimBus::parseNumber(value, number);
+    // Keys whose empty value means "none".
+    if (IniText::sameName(key, "ReturnGuid") || IniText::sameName(key, "PathGuid"))
+        return value.empty() || (value.size() == 18 && SimBus::parseNumber(value, number));
+    if (IniText::sameName(key, "FailBlock"))
+        return value.empty() || (SimBus::parseNumber(value, number) && number <= 0xFFFFFFFFull);
+    if (key.size() > 4 && (IniText::sameName(key.substr(key.size() - 4), "Date") ||
+                           IniText::sameName(key.substr(key.size() - 4), "Time")))
+        return value.size() <= 8;
     if (IniText::sameName(key, "Levels")) {
         uint32_t words[SimLevelBlock::kWords];
         return value.empty() || SimLevelBlock::parseWords(value, words);

@@ -1,0 +1,9 @@
+#include "ApiLock.h"
+
+ApiLock::ApiLock() {
+    InitializeCriticalSection(&m_Lock);
+}
+
+ApiLock::~ApiLock() {
+    DeleteCriticalSection(&m_Lock);
+}

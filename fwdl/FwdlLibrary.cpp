@@ -1,0 +1,38 @@
+#include "FwdlLibrary.h"
+
+#include "Log.h"
+#include "LogConfig.h"
+
+FwdlLibrary& FwdlLibrary::Instance() {
+    static FwdlLibrary* library = new FwdlLibrary;
+    return *library;
+}
+
+void FwdlLibrary::Attach(HMODULE module, bool loadedAtStart) {
+    m_Module = module;
+    TheLogConfig().Configure(module);
+    FwdlLog(LogType::Info, "[tvc_fwdl::DllMain: DLL_PROCESS_ATTACH (%s load)\n",
+            loadedAtStart ? "static" : "dynamic");
+    FwdlLog(LogType::Info, "]tvc_fwdl::DllMain: DLL_PROCESS_ATTACH\n");
+}
+
+void FwdlLibrary::Detach() {
+    ApiLock::Scope lock(m_Lock);
+    // Only a process that ends can detach a pinned library with its worker
+    // still running; the worker keeps what it uses until then.
+    if (DownloadInProgress())
+        return;
+    m_OpenDevice.reset();
+    m_Context.Clear();
+}
+
+void FwdlLibrary::PinModule() {
+    if (m_Pinned)
+        return;
+    HMODULE pinned = nullptr;
+    m_Pinned = GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                                  reinterpret_cast<LPCSTR>(m_Module), &pinned) != FALSE;
+    if (!m_Pinned)
+        FwdlLog(LogType::Warning, "PinModule: GetModuleHandleEx failed with error = 0x%08X\n",
+                unsigned(GetLastError()));
+}
