@@ -5,6 +5,8 @@
 #include <process.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 DWORD TThread::Start() {
     std::lock_guard<std::mutex> guard(handleLock_);
@@ -43,18 +45,21 @@ DWORD TThread::Start() {
 }
 
 void TThread::Stop() {
-    std::unique_lock<std::mutex> guard(handleLock_);
-    if (thread_.load() == nullptr) {
-        FwdlLog(LogType::Error, "Stop: no running thread to stop.\n");
-        return;
+    {
+        std::lock_guard<std::mutex> guard(handleLock_);
+        if (thread_.load() == nullptr) {
+            FwdlLog(LogType::Error, "Stop: no running thread to stop.\n");
+            return;
+        }
+        FwdlLog(LogType::Info, "Stop: stopping thread...\n");
+        if (stopEvent_ != nullptr && !SetEvent(stopEvent_)) {
+            FwdlLog(LogType::Error, "Stop: set event that stops the thread failed with error = 0x%08X.\n",
+                    unsigned(GetLastError()));
+            return;
+        }
     }
-    FwdlLog(LogType::Info, "Stop: stopping thread...\n");
-    if (!SetEvent(stopEvent_)) {
-        FwdlLog(LogType::Error, "Stop: set event that stops the thread failed with error = 0x%08X.\n",
-                unsigned(GetLastError()));
-        return;
-    }
-    released_.wait(guard, [this] { return thread_.load() == nullptr; });
+    while (thread_.load() != nullptr)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     FwdlLog(LogType::Info, "Stop: thread stopped.\n");
 }
 
@@ -65,17 +70,20 @@ unsigned __stdcall TThread::Run_ThreadRoutine(void* object) {
     return 0;
 }
 
+// Clearing the thread handle is the worker's last touch of this object: once
+// IsRunning is false the owner may delete it.
 void TThread::ReleaseHandles() {
-    std::lock_guard<std::mutex> guard(handleLock_);
-    if (!CloseHandle(stopEvent_))
-        FwdlLog(LogType::Error,
-                "Run_ThreadRoutine: Closing stop event handle failed with error = 0x%08X.\n",
-                unsigned(GetLastError()));
-    stopEvent_ = nullptr;
-    if (!CloseHandle(thread_.load()))
-        FwdlLog(LogType::Error, "Run_ThreadRoutine: Closing thread handle failed with error = 0x%08X.\n",
-                unsigned(GetLastError()));
-    // Forgetting the handle is what ends IsRunning.
-    thread_ = nullptr;
-    released_.notify_all();
+    HANDLE thread = thread_.load();
+    {
+        std::lock_guard<std::mutex> guard(handleLock_);
+        if (!CloseHandle(stopEvent_))
+            FwdlLog(LogType::Error,
+                    "Run_ThreadRoutine: Closing stop event handle failed with error = 0x%08X.\n",
+                    unsigned(GetLastError()));
+        stopEvent_ = nullptr;
+        if (!CloseHandle(thread))
+            FwdlLog(LogType::Error, "Run_ThreadRoutine: Closing thread handle failed with error = 0x%08X.\n",
+                    unsigned(GetLastError()));
+    }
+    thread_.store(nullptr);
 }

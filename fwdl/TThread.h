@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <condition_variable>
 #include <mutex>
 
 class TThread {
@@ -32,8 +31,7 @@ private:
 
     std::atomic<HANDLE> thread_{nullptr};
     HANDLE stopEvent_ = nullptr;
-    // The worker closes its own handles; Stop must neither use them after
-    // that nor wait on a closed handle, so both sides meet under this lock.
+    // The worker closes its own handles; Stop must not set the stop event
+    // after that, so both sides meet under this lock.
     std::mutex handleLock_;
-    std::condition_variable released_;
 };
