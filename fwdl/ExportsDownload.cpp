@@ -116,5 +116,7 @@ extern "C" TVCFWDL_STATUS TVCFWDL_GetDownloadStatus(uint32_t* BytesDownloaded, u
     DownloadStatus& status = library.Downloader().Status();
     *BytesDownloaded = status.BytesDownloaded();
     *TotalBytes = status.TotalBytes();
-    return status.Status();
+    // The worker stores its result just before it ends; until it has ended the
+    // run still counts as running, so a caller that sees the result may close.
+    return library.DownloadInProgress() ? TVCFWDL_STATUS_DOWNLOAD_RUNNING : status.Status();
 }

@@ -1,0 +1,113 @@
+// The exports' statuses without a download, their records and the export table.
+#include "LibraryRun.h"
+
+#include <cstring>
+
+namespace {
+
+const char* const kGuid = "{E7E0EE33-3A47-48BE-B7F2-D836DFA9D627}";
+
+class ExportsTest : public LibraryRun {};
+
+TEST_F(ExportsTest, TheLibraryExportsExactlyTheThirteenFunctions) {
+    std::string symbols;
+    ASSERT_EQ(0, run(std::string("nm -D --defined-only ") + TVC_FWDL_LIBRARY, &symbols));
+    EXPECT_EQ(
+        "TVCFWDL_CheckDownload\nTVCFWDL_CloseDevice\nTVCFWDL_EnableLogging\nTVCFWDL_EnumerateDevices\n"
+        "TVCFWDL_GetDeviceInfo\nTVCFWDL_GetDownloadStatus\nTVCFWDL_GetTvdFileInfo\nTVCFWDL_GetVersion\n"
+        "TVCFWDL_IsUserAdmin\nTVCFWDL_OpenDevice\nTVCFWDL_Reboot\nTVCFWDL_SetTimeout\n"
+        "TVCFWDL_StartDownload\n",
+        [&] {
+            std::string names;
+            size_t at = 0;
+            while ((at = symbols.find(" T ", at)) != std::string::npos) {
+                size_t end = symbols.find('\n', at);
+                names += symbols.substr(at + 3, end - at - 3) + "\n";
+                at = end;
+            }
+            return names;
+        }());
+    EXPECT_EQ(0x00030000u, Api().GetVersion());
+}
+
+TEST_F(ExportsTest, NullPointersAndCallingOrder) {
+    uint32_t count = 0;
+    uint32_t word = 0;
+    TVCFWDL_TVD_FILE_INFO fileInfo;
+    EXPECT_EQ(2u, Api().EnumerateDevices(nullptr, &count));
+    EXPECT_EQ(2u, Api().EnumerateDevices(kGuid, nullptr));
+    EXPECT_EQ(2u, Api().GetDeviceInfo(0, nullptr));
+    EXPECT_EQ(2u, Api().CheckDownload(nullptr, &word));
+    EXPECT_EQ(2u, Api().CheckDownload("x.tvd", nullptr));
+    EXPECT_EQ(2u, Api().StartDownload(nullptr, 0));
+    EXPECT_EQ(2u, Api().GetDownloadStatus(nullptr, &word));
+    EXPECT_EQ(2u, Api().GetDownloadStatus(&word, nullptr));
+    EXPECT_EQ(2u, Api().GetTvdFileInfo(nullptr, &fileInfo));
+    EXPECT_EQ(2u, Api().GetTvdFileInfo("x.tvd", nullptr));
+    EXPECT_EQ(2u, Api().IsUserAdmin(nullptr));
+    EXPECT_EQ(9u, Api().EnumerateDevices("E7E0EE33", &count));
+
+    std::string file = File(Content(1));
+    EXPECT_EQ(15u, Api().SetTimeout(0, 1000));
+    EXPECT_EQ(15u, Api().CloseDevice());
+    word = 0;
+    EXPECT_EQ(15u, Api().CheckDownload(file.c_str(), &word));
+    EXPECT_EQ(0xFFFFFFFFu, word);
+    EXPECT_EQ(0u, Api().EnumerateDevices(kGuid, &count));
+    EXPECT_EQ(0u, Api().EnumerateDevices(kGuid, &count));
+    EXPECT_EQ(1u, count);
+    EXPECT_EQ(14u, Api().OpenDevice(1));
+    EXPECT_EQ(0u, Api().OpenDevice(0));
+    EXPECT_EQ(16u, Api().OpenDevice(0));
+    EXPECT_EQ(28u, Api().SetTimeout(6, 1000));
+    EXPECT_EQ(0u, Api().SetTimeout(5, 1000));
+    EXPECT_EQ(11u, Api().EnumerateDevices(kGuid, &count));
+    EXPECT_EQ(0u, Api().CloseDevice());
+    uint32_t total = 1;
+    EXPECT_EQ(0u, Api().GetDownloadStatus(&word, &total));
+}
+
+TEST_F(ExportsTest, AWrongManufacturerIsRefused) {
+    setUnitKey(1, "Magic", "tarvicAx");
+    uint32_t count = 0;
+    ASSERT_EQ(0u, Api().EnumerateDevices(kGuid, &count));
+    EXPECT_EQ(38u, Api().OpenDevice(0));
+    EXPECT_NE(std::string::npos,
+              LogText().find("Open: unexpected manufacturer ID 0x7461727669634178 of the device. "
+                             "Expected ID is 0x7461727669634171.\n"));
+    EXPECT_EQ(15u, Api().CloseDevice());
+}
+
+TEST_F(ExportsTest, DeviceInfoRecordLayout) {
+    setUnitKey(1, "ProtocolVersion", "2");
+    setUnitKey(1, "BootloaderMode", "1");
+    setUnitKey(1, "HardwareModelID", "0x0A0B0C0D");
+    setUnitKey(1, "FirmwareVersion", "0x01020304");
+    setUnitKey(1, "FirmwareBuild", "0x11");
+    setUnitKey(1, "MaxImageLength", "0x00100000");
+    setUnitKey(1, "Capabilities", "0x55");
+    uint32_t count = 0;
+    ASSERT_EQ(0u, Api().EnumerateDevices(kGuid, &count));
+    uint8_t record[468];
+    std::memset(record, 0xEE, sizeof record);
+    ASSERT_EQ(0u, Api().GetDeviceInfo(0, reinterpret_cast<TVCFWDL_DEVICE_INFO*>(record)));
+    const uint8_t expected[132] = {
+        't', 'a', 'r', 'v', 'i', 'c', 'A', 'q', 0, 0, 0, 0,                         // 336 magic
+        2, 0, 0, 0, 1, 0, 0, 0,                                                     // 348 protocol, mode
+        0x00, 0xA2, 0x13, 0x00, 0x01, 0x00, 0x10, 0x00,                             // 356 GUID words
+        0x0D, 0x0C, 0x0B, 0x0A, 0, 0, 0, 0,                                         // 364 model, word 28
+        '2', '0', '2', '4', '0', '3', '0', '1', 0, 0, 0, 0,                         // 372 date 1
+        '1', '2', '0', '0', '0', '0', 0, 0, 0, 0, 0, 0,                             // 384 time 1
+        0x04, 0x03, 0x02, 0x01, 0x11, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x00, 0x10, 0x00,  // 396
+        '2', '0', '2', '3', '0', '9', '1', '5', 0, 0, 0, 0,                         // 412 date 2
+        '0', '9', '3', '0', '0', '0', 0, 0, 0, 0, 0, 0,                             // 424 time 2
+        '2', '0', '2', '3', '0', '9', '2', '0', 0, 0, 0, 0,                         // 436 date 3
+        '1', '5', '4', '5', '0', '0', 0, 0, 0, 0, 0, 0,                             // 448 time 3
+        0x55, 0, 0, 0, 1, 0, 0, 0,                                                  // 460
+    };
+    EXPECT_EQ(0, std::memcmp(expected, record + 336, sizeof expected));
+    // The properties: bytes 88 to 423 of the driver's record, here its description text.
+    EXPECT_EQ(0, std::memcmp("Lumora FireWire audio unit", record, 26));
+}
+
+}  // namespace
