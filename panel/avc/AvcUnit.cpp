@@ -14,14 +14,19 @@ bool AvcUnit::send(const std::vector<uint8_t>& frame, std::vector<uint8_t>* resp
     request.Constant = 2000;
     request.FrameLength = DWORD(frame.size());
     std::memcpy(request.Frame, frame.data(), frame.size());
-    if (model_.TvcCtrl.SendAvcCommand(&request, &reply) != 0)
+    if (transmit(&request, &reply) != 0)
         return false;
     if (response != nullptr)
         response->assign(reply.Frame, reply.Frame + TVC_AVC_FRAME_SIZE);
     return true;
 }
 
-bool AvcUnit::setFeature(int block, int ch, AvcFrame::Selector selector, std::vector<uint8_t> data) {
+DWORD AvcUnit::transmit(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response) {
+    return model_.TvcCtrl.SendAvcCommand(request, response);
+}
+
+bool AvcUnit::setFeature(int block, int ch, AvcFrame::Selector selector,
+                         const std::vector<uint8_t>& data) {
     return send(AvcFrame::feature(AvcFrame::Control, uint8_t(block), uint8_t(ch), selector, data));
 }
 
