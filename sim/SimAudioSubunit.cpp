@@ -5,6 +5,7 @@
 #include "SimMixerControls.h"
 #include "SimUnitSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -147,8 +148,10 @@ uint8_t SimAudioSubunit::unitName(const uint8_t* frame, uint32_t length, uint8_t
     if (length < 15)
         return kNotImplemented;
     if (frame[0] == kControl) {
+        // The name ends at a zero byte, and at a line break, which would
+        // otherwise split the unit's section of the bus file.
         std::string name(reinterpret_cast<const char*>(frame + 7), 6);
-        name.erase(name.find('\0') == std::string::npos ? name.size() : name.find('\0'));
+        name.erase(std::min(name.find_first_of(std::string("\0\r\n", 3)), name.size()));
         SimUnitSettings::instance().set(slot_, "Name", name);
         return kAccepted;
     }
@@ -157,6 +160,6 @@ uint8_t SimAudioSubunit::unitName(const uint8_t* frame, uint32_t length, uint8_t
     if (name.empty() && bus)
         name = SimBus::unitValue(*bus, slot_, "Name");
     std::memset(response + 7, 0, 8);
-    std::memcpy(response + 7, name.data(), name.size() < 6 ? name.size() : 6);
+    name.copy(reinterpret_cast<char*>(response + 7), 6);
     return kStable;
 }

@@ -51,7 +51,8 @@ SimReply SimMailbox::access(const IniText& bus, int slot, bool write, uint64_t a
     if (!write)
         return box.readResponse(address, data, size);
     if (inside(address, size, kDataAddress, kDataWindowSize)) {
-        std::memcpy(box.data_ + (address - kDataAddress), data, size);
+        if (size > 0)
+            std::memcpy(box.data_ + (address - kDataAddress), data, size);
         return SimReply{0, size};
     }
     return box.takeRequest(bus, slot, data, size);
@@ -82,7 +83,9 @@ SimReply SimMailbox::readResponse(uint64_t address, uint8_t* out, uint32_t size)
         std::memcpy(visible_, pending_, kRecordSize);
         hasPending_ = false;
     }
-    std::memcpy(out, visible_ + (address - kResponseAddress), size);
+    // A read of no bytes may come without a buffer.
+    if (size > 0)
+        std::memcpy(out, visible_ + (address - kResponseAddress), size);
     return SimReply{0, size};
 }
 

@@ -72,4 +72,15 @@ TEST_F(AudioSubunitTest, SettingsReachTheBusFileAndSurviveInIt) {
     EXPECT_NE(out.find("name \" Mix  \""), std::string::npos);
 }
 
+TEST_F(AudioSubunitTest, ANameEndsAtALineBreakSoItCannotSplitTheBusFile) {
+    EXPECT_EQ(send({0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x06, 'a', '\n', '[', 'U', ']', '\r', 0, 0})[0],
+              0x09);
+    SimUnitSettings::instance().flush();
+    EXPECT_EQ(unitKey(1, "Name"), "a");
+    EXPECT_EQ(unitKey(1, "Magic"), "tarvicAq") << "the keys after the name stay in the unit's section";
+    EXPECT_EQ(send({0x01, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x06, 0, 0, 0, 0, 0, 0, 0, 0}),
+              (std::vector<uint8_t>{0x0C, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x06, 'a', 0, 0, 0, 0, 0, 0,
+                                    0}));
+}
+
 }  // namespace
