@@ -29,9 +29,9 @@ DWORD CTvc1394Driver::Open() {
         return TVC_STATUS_SUCCESS;
     char path[64];
     std::snprintf(path, sizeof path, "\\\\.\\%s", TVC_CONTROL_DEVICE_GUID_TEXT);
-    HANDLE device = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE device =
+        CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
     if (device == INVALID_HANDLE_VALUE)
         return GetLastError();
     m_hDevice = device;

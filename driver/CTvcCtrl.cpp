@@ -87,7 +87,8 @@ DWORD CTvcCtrl::FindUnit(DWORD memberIndex, HDEVINFO deviceInfoSet, const GUID* 
         DWORD error = GetLastError();
         return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
     }
-    m_pInterfaceDetail = static_cast<PSP_DEVICE_INTERFACE_DETAIL_DATA_A>(std::calloc(1, detailSize));
+    m_pInterfaceDetail =
+        static_cast<PSP_DEVICE_INTERFACE_DETAIL_DATA_A>(std::calloc(1, detailSize));
     m_pDeviceInfoData = static_cast<PSP_DEVINFO_DATA>(std::calloc(1, sizeof(SP_DEVINFO_DATA)));
     if (m_pInterfaceDetail == nullptr || m_pDeviceInfoData == nullptr)
         return TVC_STATUS_NO_MEMORY;

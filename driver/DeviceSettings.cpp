@@ -59,8 +59,7 @@ bool DeviceSettings::GetSampleRateIndex(DWORD* index) {
 // records always say what the driver holds.
 bool DeviceSettings::SetLatencyIndex(DWORD index) {
     DWORD latency = EntryAt(kLatencies, index);
-    if (!m_Model.Drv.IsOpen() || latency == kEndOfTable ||
-        latency == m_Model.Latency1.Latency)
+    if (!m_Model.Drv.IsOpen() || latency == kEndOfTable || latency == m_Model.Latency1.Latency)
         return false;
     DWORD old1 = m_Model.Latency1.Latency;
     DWORD old2 = m_Model.Latency2.Latency;

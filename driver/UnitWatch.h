@@ -5,7 +5,7 @@
 // What one presence poll found.
 enum PresencePollResult {
     POLL_LEVELS_VALID = 0,
-    POLL_NO_LEVELS = 1,    // driver or unit not reachable, or the read failed
+    POLL_NO_LEVELS = 1,  // driver or unit not reachable, or the read failed
     POLL_UNITS_CHANGED = 2,
 };
 

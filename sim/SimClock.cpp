@@ -12,8 +12,9 @@ struct ClockState {
     std::mutex lock;
     double scale = 0;
     Steady::time_point realAnchor = Steady::now();
-    double simAnchorMs = double(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                    Steady::now().time_since_epoch()).count());
+    double simAnchorMs = double(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now().time_since_epoch())
+            .count());
 };
 
 ClockState& state() {

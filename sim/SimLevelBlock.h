@@ -22,5 +22,6 @@ public:
     static bool parseWords(const std::string& text, uint32_t words[kWords]);
 
 private:
-    static void syntheticWords(const IniText& bus, int slot, uint64_t nowMs, uint32_t words[kWords]);
+    static void syntheticWords(const IniText& bus, int slot, uint64_t nowMs,
+                               uint32_t words[kWords]);
 };

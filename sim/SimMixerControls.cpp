@@ -11,7 +11,8 @@ constexpr uint16_t kMuteOff = 0x60;
 void addFeature(std::vector<SimMixerControl>& list, SimMixerControl::Kind kind, uint8_t block,
                 uint8_t channel) {
     static const char* const names[] = {"Volume", "Balance", "Mute"};
-    std::string key = std::string(names[kind]) + std::to_string(block) + "." + std::to_string(channel);
+    std::string key =
+        std::string(names[kind]) + std::to_string(block) + "." + std::to_string(channel);
     uint16_t initial = kind == SimMixerControl::Balance ? kCentre
                        : kind == SimMixerControl::Mute  ? kMuteOff
                                                         : kZeroDb;
@@ -25,7 +26,8 @@ std::vector<SimMixerControl> build() {
             addFeature(list, SimMixerControl::Volume, block, channel);
     for (uint8_t block : {3, 4})
         for (uint8_t channel : {1, 2})
-            for (auto kind : {SimMixerControl::Volume, SimMixerControl::Balance, SimMixerControl::Mute})
+            for (auto kind :
+                 {SimMixerControl::Volume, SimMixerControl::Balance, SimMixerControl::Mute})
                 addFeature(list, kind, block, channel);
     for (uint8_t block : {5, 6}) {
         addFeature(list, SimMixerControl::Volume, block, 0);
@@ -40,8 +42,8 @@ std::vector<SimMixerControl> build() {
             list.push_back(SimMixerControl{perChannel[sub - 1] + std::to_string(channel),
                                            SimMixerControl::Switch, sub, channel, 0});
     for (uint8_t strip : {1, 2})
-        list.push_back(SimMixerControl{"Link" + std::to_string(strip), SimMixerControl::Switch, 0x05,
-                                       strip, 0});
+        list.push_back(SimMixerControl{"Link" + std::to_string(strip), SimMixerControl::Switch,
+                                       0x05, strip, 0});
     return list;
 }
 
@@ -58,7 +60,8 @@ const SimMixerControl* SimMixerControls::feature(uint8_t block, uint8_t channel,
     static const SimMixerControl::Kind kinds[] = {SimMixerControl::Mute, SimMixerControl::Volume,
                                                   SimMixerControl::Balance};
     for (const SimMixerControl& control : all())
-        if (control.kind == kinds[selector - 1] && control.block == block && control.channel == channel)
+        if (control.kind == kinds[selector - 1] && control.block == block &&
+            control.channel == channel)
             return &control;
     return nullptr;
 }

@@ -38,7 +38,8 @@ double SimMixerSignal::gain(int channel) const {
 }
 
 double SimMixerSignal::fader(int block, int channel) const {
-    int8_t decibels = int8_t(SimAudioSubunit::storedValue(bus_, slot_, key("Volume", block, channel)) >> 8);
+    int8_t decibels =
+        int8_t(SimAudioSubunit::storedValue(bus_, slot_, key("Volume", block, channel)) >> 8);
     return decibels <= -127 ? 0.0 : fromDecibels(decibels);
 }
 
@@ -48,7 +49,8 @@ bool SimMixerSignal::muted(int block, int channel) const {
 
 // Equal-power pan of a strip channel, 0 hard left to 255 hard right.
 double SimMixerSignal::pan(int block, int channel, bool right) const {
-    int8_t high = int8_t(SimAudioSubunit::storedValue(bus_, slot_, key("Balance", block, channel)) >> 8);
+    int8_t high =
+        int8_t(SimAudioSubunit::storedValue(bus_, slot_, key("Balance", block, channel)) >> 8);
     double position = (127 - high) / 255.0;
     return right ? std::sin(position * kPi / 2) : std::cos(position * kPi / 2);
 }

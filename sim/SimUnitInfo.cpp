@@ -22,8 +22,7 @@ SimUnitInfo::SimUnitInfo(const IniText& bus, int slot)
 std::string SimUnitInfo::devicePath(uint64_t guid) {
     char path[128];
     std::snprintf(path, sizeof path,
-                  "\\\\?\\1394#lumora_audio#%016" PRIx64
-                  "#{e7e0ee33-3a47-48be-b7f2-d836dfa9d627}",
+                  "\\\\?\\1394#lumora_audio#%016" PRIx64 "#{e7e0ee33-3a47-48be-b7f2-d836dfa9d627}",
                   guid);
     return path;
 }

@@ -26,8 +26,8 @@ std::vector<uint8_t> vendorHead(AvcFrame::CommandType type, uint8_t subCommand) 
 
 std::vector<uint8_t> AvcFrame::feature(CommandType type, uint8_t block, uint8_t channel,
                                        Selector selector, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> frame = {type,    kAudioSubunit, kFunctionBlock, kFeatureBlock,
-                                  block,   kCurrentSetting, kSelectorLength, channel,
+    std::vector<uint8_t> frame = {type,     kAudioSubunit,       kFunctionBlock,  kFeatureBlock,
+                                  block,    kCurrentSetting,     kSelectorLength, channel,
                                   selector, uint8_t(data.size())};
     for (uint8_t byte : data)
         frame.push_back(type == Status ? 0 : byte);
@@ -35,9 +35,15 @@ std::vector<uint8_t> AvcFrame::feature(CommandType type, uint8_t block, uint8_t 
 }
 
 std::vector<uint8_t> AvcFrame::selector(CommandType type, uint8_t plug) {
-    return {type,           kAudioSubunit,   kFunctionBlock,
-            kSelectorBlock, 0x01,            kCurrentSetting,
-            kSelectorLength, uint8_t(type == Status ? 0 : plug), kSelectorControl};
+    return {type,
+            kAudioSubunit,
+            kFunctionBlock,
+            kSelectorBlock,
+            0x01,
+            kCurrentSetting,
+            kSelectorLength,
+            uint8_t(type == Status ? 0 : plug),
+            kSelectorControl};
 }
 
 std::vector<uint8_t> AvcFrame::vendor(CommandType type, uint8_t subCommand, uint8_t argument1,

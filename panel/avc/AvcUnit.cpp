@@ -129,18 +129,42 @@ bool AvcUnit::getSwitch(SubCommand command, int argument, bool& on) {
     return true;
 }
 
-bool AvcUnit::SetPhono(bool on) { return setSwitch(Phono, 0, on); }
-bool AvcUnit::GetPhono(bool& on) { return getSwitch(Phono, 0, on); }
-bool AvcUnit::SetPhantom(int channel, bool on) { return setSwitch(Phantom, channel, on); }
-bool AvcUnit::GetPhantom(int channel, bool& on) { return getSwitch(Phantom, channel, on); }
-bool AvcUnit::SetBoost(int channel, bool on) { return setSwitch(Boost, channel, on); }
-bool AvcUnit::GetBoost(int channel, bool& on) { return getSwitch(Boost, channel, on); }
-bool AvcUnit::SetLimiter(int channel, bool on) { return setSwitch(Limiter, channel, on); }
-bool AvcUnit::GetLimiter(int channel, bool& on) { return getSwitch(Limiter, channel, on); }
-bool AvcUnit::SetLink(int strip, bool on) { return setSwitch(Link, strip, on); }
-bool AvcUnit::GetLink(int strip, bool& on) { return getSwitch(Link, strip, on); }
-bool AvcUnit::VendorCommand4() { return send(AvcFrame::vendor(AvcFrame::Control, Command4, 0, 0)); }
-bool AvcUnit::VendorCommand7() { return send(AvcFrame::vendor(AvcFrame::Control, Command7, 0, 0)); }
+bool AvcUnit::SetPhono(bool on) {
+    return setSwitch(Phono, 0, on);
+}
+bool AvcUnit::GetPhono(bool& on) {
+    return getSwitch(Phono, 0, on);
+}
+bool AvcUnit::SetPhantom(int channel, bool on) {
+    return setSwitch(Phantom, channel, on);
+}
+bool AvcUnit::GetPhantom(int channel, bool& on) {
+    return getSwitch(Phantom, channel, on);
+}
+bool AvcUnit::SetBoost(int channel, bool on) {
+    return setSwitch(Boost, channel, on);
+}
+bool AvcUnit::GetBoost(int channel, bool& on) {
+    return getSwitch(Boost, channel, on);
+}
+bool AvcUnit::SetLimiter(int channel, bool on) {
+    return setSwitch(Limiter, channel, on);
+}
+bool AvcUnit::GetLimiter(int channel, bool& on) {
+    return getSwitch(Limiter, channel, on);
+}
+bool AvcUnit::SetLink(int strip, bool on) {
+    return setSwitch(Link, strip, on);
+}
+bool AvcUnit::GetLink(int strip, bool& on) {
+    return getSwitch(Link, strip, on);
+}
+bool AvcUnit::VendorCommand4() {
+    return send(AvcFrame::vendor(AvcFrame::Control, Command4, 0, 0));
+}
+bool AvcUnit::VendorCommand7() {
+    return send(AvcFrame::vendor(AvcFrame::Control, Command7, 0, 0));
+}
 
 bool AvcUnit::SetUnitName(int unitIndex, const char* name) {
     int previous = int(model_.SelectedUnit);

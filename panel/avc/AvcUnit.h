@@ -52,11 +52,19 @@ protected:
     virtual DWORD transmit(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response);
 
 private:
-    enum SubCommand : uint8_t { Phono = 0, Phantom = 1, Boost = 2, Limiter = 3, Command4 = 4, Link = 5,
-                                Command7 = 7 };
+    enum SubCommand : uint8_t {
+        Phono = 0,
+        Phantom = 1,
+        Boost = 2,
+        Limiter = 3,
+        Command4 = 4,
+        Link = 5,
+        Command7 = 7
+    };
 
     bool send(const std::vector<uint8_t>& frame, std::vector<uint8_t>* response = nullptr);
-    bool setFeature(int block, int ch, AvcFrame::Selector selector, const std::vector<uint8_t>& data);
+    bool setFeature(int block, int ch, AvcFrame::Selector selector,
+                    const std::vector<uint8_t>& data);
     // The two value bytes of a feature control's status answer.
     bool readFeature(int block, int ch, AvcFrame::Selector selector, uint8_t value[2]);
     bool setSwitch(SubCommand command, int argument, bool on);

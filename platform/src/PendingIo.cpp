@@ -47,8 +47,9 @@ void PendingIo::cancel(HANDLE handle, DWORD thread) {
 void PendingIo::run() {
     std::unique_lock<std::mutex> guard(lock_);
     while (!stopping_) {
-        auto next = std::min_element(queue_.begin(), queue_.end(),
-                                     [](const Request& a, const Request& b) { return a.due < b.due; });
+        auto next =
+            std::min_element(queue_.begin(), queue_.end(),
+                             [](const Request& a, const Request& b) { return a.due < b.due; });
         if (next == queue_.end()) {
             changed_.wait(guard);
             continue;

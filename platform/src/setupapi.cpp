@@ -81,8 +81,8 @@ BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_DATA in
         interfaceData->Reserved > info->units().size())
         return failWith(ERROR_INVALID_PARAMETER);
     const SimDriver::UnitInterface& unit = info->units()[interfaceData->Reserved - 1];
-    DWORD needed = DWORD(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) +
-                         unit.path.size() + 1);
+    DWORD needed =
+        DWORD(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) + unit.path.size() + 1);
     if (requiredSize != nullptr)
         *requiredSize = needed;
     if (detail == nullptr)

@@ -13,7 +13,8 @@ BOOL CloseHandle(HANDLE object) {
 }
 
 HANDLE CreateEventA(LPSECURITY_ATTRIBUTES, BOOL manualReset, BOOL initialState, LPCSTR) {
-    return HandleTable::add(std::make_shared<Waitable>(manualReset != FALSE, initialState != FALSE));
+    return HandleTable::add(
+        std::make_shared<Waitable>(manualReset != FALSE, initialState != FALSE));
 }
 
 BOOL SetEvent(HANDLE event) {

@@ -90,7 +90,8 @@ BOOL GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    int mode = RTLD_NOW | RTLD_NOLOAD | ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) ? RTLD_NODELETE : 0);
+    int mode =
+        RTLD_NOW | RTLD_NOLOAD | ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) ? RTLD_NODELETE : 0);
     *module = ::dlopen(info.dli_fname, mode);
     if (*module == nullptr) {
         SetLastError(kModuleNotFound);

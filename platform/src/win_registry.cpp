@@ -142,5 +142,6 @@ LONG RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* d
 }
 
 LONG RegCloseKey(HKEY key) {
-    return HandleTable::remove(reinterpret_cast<HANDLE>(key)) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    return HandleTable::remove(reinterpret_cast<HANDLE>(key)) ? ERROR_SUCCESS
+                                                              : ERROR_INVALID_HANDLE;
 }

@@ -117,12 +117,13 @@ TEST_F(ChannelTest, BusReadReturnsTheLevelBlockAndPassesDriverErrorsThrough) {
     DWORD bytes = 0;
     ASSERT_EQ(channel.AsyncReadSync(&address, data, 32, &bytes, 5000), 0u);
     EXPECT_EQ(bytes, 32u);
-    EXPECT_EQ(hexBytes(data, 32), "7FFFFFFF4000000012345678000000000000000100000002"
-                                  "00000003FFFFFFFF");
+    EXPECT_EQ(hexBytes(data, 32),
+              "7FFFFFFF4000000012345678000000000000000100000002"
+              "00000003FFFFFFFF");
     EXPECT_EQ(takeRequests(), Requests{"U 80882C56 00006000C7FF00000000000000000000"});
 
-    EXPECT_EQ(channel.AsyncWriteSync(&address, data, 32, &bytes, 5000),
-              DWORD(ERROR_NOT_SUPPORTED)) << "the level block cannot be written";
+    EXPECT_EQ(channel.AsyncWriteSync(&address, data, 32, &bytes, 5000), DWORD(ERROR_NOT_SUPPORTED))
+        << "the level block cannot be written";
     setUnitKey(1, "Present", "0");
     EXPECT_EQ(channel.AsyncReadSync(&address, data, 32, &bytes, 5000), TVC_STATUS_UNIT_REMOVED);
     TVC_VERSION version{};

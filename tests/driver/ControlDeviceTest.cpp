@@ -53,7 +53,8 @@ TEST_F(ControlDeviceTest, AcceptsDriverSeriesTwoFromMinorTen) {
     const struct {
         const char* version;
         DWORD status;
-    } cases[] = {{"2.9", TVC_STATUS_VERSION_NOT_SUPPORTED}, {"2.10", 0},
+    } cases[] = {{"2.9", TVC_STATUS_VERSION_NOT_SUPPORTED},
+                 {"2.10", 0},
                  {"2.12", 0},
                  {"2.13", 0},
                  {"2.255", 0},
@@ -89,10 +90,10 @@ TEST_F(ControlDeviceTest, WrappersSendTheirRecordsAsTheDriverReadsThem) {
     EXPECT_EQ(drv.SetLatency2(&latency), 0u);
     EXPECT_EQ(drv.StopAllDevices(), 0u);
     EXPECT_EQ(drv.StartAllDevices(), 0u);
-    EXPECT_EQ(takeRequests(), (Requests{"C 80882814 00000000", "C 80882920 03000000",
-                                        "C 808828C4 0000000088580100",
-                                        "C 80882A94 C4090000020000000000000000000000",
-                                        "C 80882A04", "C 80882A00"}));
+    EXPECT_EQ(
+        takeRequests(),
+        (Requests{"C 80882814 00000000", "C 80882920 03000000", "C 808828C4 0000000088580100",
+                  "C 80882A94 C4090000020000000000000000000000", "C 80882A04", "C 80882A00"}));
     EXPECT_EQ(driverKey("SampleRate"), "88200");
     EXPECT_EQ(driverKey("Latency2"), "2500");
     TVC_CLOCK_INFO clock{};
@@ -108,8 +109,8 @@ TEST_F(ControlDeviceTest, PropertiesOfAFailingUnitAreLeftOutAndItsStatusReturned
     ASSERT_EQ(drv.Open(), 0u);
     takeRequests();
     EXPECT_EQ(drv.LoadDeviceProperties(), DWORD(ERROR_GEN_FAILURE));
-    EXPECT_EQ(takeRequests(), (Requests{"C 80882860", "C 80882920 01000000",
-                                        "C 80882920 02000000", "C 80882920 03000000"}));
+    EXPECT_EQ(takeRequests(), (Requests{"C 80882860", "C 80882920 01000000", "C 80882920 02000000",
+                                        "C 80882920 03000000"}));
     ASSERT_EQ(drv.GetPropertiesCount(), 2u);
     EXPECT_EQ(drv.GetProperties(0).Bytes[0], 1) << "the sim puts the identifier first";
     EXPECT_EQ(drv.GetProperties(1).Bytes[0], 3);

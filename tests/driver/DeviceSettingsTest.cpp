@@ -48,8 +48,8 @@ TEST_F(DeviceSettingsTest, NewLatencyGoesToBothRecordsThenRestartsTheUnits) {
     EXPECT_EQ(takeRequests(), Requests{});
     EXPECT_TRUE(settings.SetLatencyIndex(11));
     EXPECT_EQ(takeRequests(), (Requests{"C 80882A8C A8610000020000000000000000000000",
-                                        "C 80882A94 A8610000020000000000000000000000",
-                                        "C 80882A04", "C 80882A00"}));
+                                        "C 80882A94 A8610000020000000000000000000000", "C 80882A04",
+                                        "C 80882A00"}));
     EXPECT_EQ(driverKey("Latency1"), "25000");
     EXPECT_EQ(driverKey("Latency2"), "25000");
     EXPECT_EQ(driverKey("Stopped"), "0");

@@ -44,10 +44,10 @@ TEST_F(UnitWatchProgramTest, ReportsAUnitUnpluggedAndPluggedBackWithTheBusTool) 
                   &out),
               0);
     const std::string levels = "levels: 0.0 13.9 27.7 41.6 429.8 415.9 407.8 inf";
-    EXPECT_TRUE(inOrder(lines(out), {"units changed: 1 unit, watching unit 1", levels,
-                                     "unit 1 unplugged", "units changed: 0 units",
-                                     "levels: none", "unit 1 plugged in",
-                                     "units changed: 1 unit, watching unit 1", levels}))
+    EXPECT_TRUE(
+        inOrder(lines(out), {"units changed: 1 unit, watching unit 1", levels, "unit 1 unplugged",
+                             "units changed: 0 units", "levels: none", "unit 1 plugged in",
+                             "units changed: 1 unit, watching unit 1", levels}))
         << out;
 }
 

@@ -69,7 +69,8 @@ TEST_F(UnitWatchTest, DriverWithoutUnitsGivesNoLevels) {
     EXPECT_TRUE(model_.Drv.IsOpen());
     EXPECT_FALSE(channelOpen());
     takeRequests();
-    EXPECT_EQ(poll(), POLL_NO_LEVELS) << "count unchanged at 0, the read fails on the closed channel";
+    EXPECT_EQ(poll(), POLL_NO_LEVELS)
+        << "count unchanged at 0, the read fails on the closed channel";
     EXPECT_EQ(takeRequests(), Requests{"C 80882860"});
 }
 

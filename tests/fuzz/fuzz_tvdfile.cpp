@@ -13,7 +13,8 @@ namespace {
 
 std::string InputPath() {
     static const std::string path =
-        (std::filesystem::temp_directory_path() / ("fuzz-tvdfile-" + std::to_string(std::random_device()()) + ".tvd"))
+        (std::filesystem::temp_directory_path() /
+         ("fuzz-tvdfile-" + std::to_string(std::random_device()()) + ".tvd"))
             .string();
     return path;
 }

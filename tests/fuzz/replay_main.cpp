@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 namespace {
 int replay(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     // libFuzzer never passes a null pointer, not even for an empty input.
     static const uint8_t empty = 0;
     LLVMFuzzerTestOneInput(bytes.empty() ? &empty : bytes.data(), bytes.size());

@@ -29,13 +29,14 @@ TEST_F(DeviceIoTest, OverlappedRequestCompletesAtOnceWithoutDelay) {
     ov.hEvent = event;
     uint8_t version[12] = {};
     DWORD bytes = 0;
-    ASSERT_TRUE(DeviceIoControl(unit, kGetVersion, nullptr, 0, version, sizeof version, &bytes, &ov));
+    ASSERT_TRUE(
+        DeviceIoControl(unit, kGetVersion, nullptr, 0, version, sizeof version, &bytes, &ov));
     EXPECT_EQ(bytes, 12u);
     EXPECT_EQ(version[0], 2);
     EXPECT_EQ(version[1], 13);
     EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_OBJECT_0) << "completion signals the event";
-    EXPECT_FALSE(DeviceIoControl(unit, kGetVersion, nullptr, 0, version, sizeof version, &bytes,
-                                 nullptr));
+    EXPECT_FALSE(
+        DeviceIoControl(unit, kGetVersion, nullptr, 0, version, sizeof version, &bytes, nullptr));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER)) << "overlapped handle needs a record";
     CloseHandle(event);
     CloseHandle(unit);

@@ -52,7 +52,9 @@ TEST_F(DriverRequestTest, ControlDeviceAnswersFromTheBusFile) {
     EXPECT_EQ(bytes, 432u);
     const uint8_t guid4[8] = {0x00, 0x13, 0xA2, 0x00, 0x00, 0x10, 0x00, 0x04};
     EXPECT_EQ(std::memcmp(properties + 4, guid4, 8), 0);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(properties + 88)).rfind("Lumora FireWire audio unit", 0), 0u);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(properties + 88))
+                  .rfind("Lumora FireWire audio unit", 0),
+              0u);
     id = 3;
     EXPECT_EQ(ioctl(control, 0x80882920, &id, 4, properties, 432), 0xE0000050u);
     setUnitKey(2, "FailProperties", "1");
@@ -74,7 +76,8 @@ TEST_F(DriverRequestTest, ClockLatencyAndStopStartChangeTheBus) {
     ASSERT_EQ(ioctl(control, 0x808828C4, setRate96, 8, nullptr, 0), 0u);
     EXPECT_EQ(driverKey("SampleRate"), "96000");
     const uint8_t setRateBad[8] = {0, 0, 0, 0, 0x00, 0x7D, 0, 0};
-    EXPECT_EQ(ioctl(control, 0x808828C4, setRateBad, 8, nullptr, 0), DWORD(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(ioctl(control, 0x808828C4, setRateBad, 8, nullptr, 0),
+              DWORD(ERROR_INVALID_PARAMETER));
 
     uint8_t latency[16];
     ASSERT_EQ(ioctl(control, 0x80882A90, nullptr, 0, latency, 16), 0u);

@@ -20,7 +20,8 @@ TEST(GuidTextTest, OnlyTheBracedFormParses) {
     CLSID clsid;
     widen("{E7E0EE33-3A47-48be-B7F2-D836DFA9D627}", wide);
     ASSERT_EQ(CLSIDFromString(wide, &clsid), S_OK);
-    const GUID expected = {0xE7E0EE33, 0x3A47, 0x48BE, {0xB7, 0xF2, 0xD8, 0x36, 0xDF, 0xA9, 0xD6, 0x27}};
+    const GUID expected = {
+        0xE7E0EE33, 0x3A47, 0x48BE, {0xB7, 0xF2, 0xD8, 0x36, 0xDF, 0xA9, 0xD6, 0x27}};
     EXPECT_EQ(std::memcmp(&clsid, &expected, sizeof clsid), 0);
     widen("E7E0EE33-3A47-48be-B7F2-D836DFA9D627", wide);
     EXPECT_EQ(CLSIDFromString(wide, &clsid), CO_E_CLASSSTRING);
@@ -49,10 +50,12 @@ class SecurityTest : public SimBusTest {};
 
 TEST_F(SecurityTest, RestartIsRecordedOnTheBusAndAdminsAreRootOrSudoers) {
     HANDLE token = nullptr;
-    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
+    ASSERT_TRUE(
+        OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
     TOKEN_PRIVILEGES privileges{};
     ASSERT_TRUE(LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid));
-    EXPECT_FALSE(LookupPrivilegeValueA(nullptr, "SeNoSuchPrivilege", &privileges.Privileges[0].Luid));
+    EXPECT_FALSE(
+        LookupPrivilegeValueA(nullptr, "SeNoSuchPrivilege", &privileges.Privileges[0].Luid));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_NO_SUCH_PRIVILEGE));
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;

@@ -25,19 +25,22 @@ TEST_F(ProfileRegistryTest, ProfileStringsFollowWindowsRules) {
     ASSERT_TRUE(TextFile::read(file, text));
     EXPECT_EQ(text, "[LogFile]\nPathAndName=C:\\log.txt\nMAXSIZE=100\n[TraceView]\nEnabled=1\n");
 
-    EXPECT_EQ(GetPrivateProfileStringA("LOGFILE", "pathandname", "", value, sizeof value, file.c_str()),
-              10u);
+    EXPECT_EQ(
+        GetPrivateProfileStringA("LOGFILE", "pathandname", "", value, sizeof value, file.c_str()),
+        10u);
     EXPECT_STREQ(value, "C:\\log.txt");
     EXPECT_EQ(GetPrivateProfileStringA("LogFile", "PathAndName", "", value, 5, file.c_str()), 4u);
     EXPECT_STREQ(value, "C:\\l") << "cut to the buffer";
-    EXPECT_EQ(GetPrivateProfileStringA("LogFile", nullptr, "", value, sizeof value, file.c_str()), 20u);
+    EXPECT_EQ(GetPrivateProfileStringA("LogFile", nullptr, "", value, sizeof value, file.c_str()),
+              20u);
     EXPECT_EQ(std::memcmp(value, "PathAndName\0MAXSIZE\0\0", 21), 0);
 
     ASSERT_TRUE(WritePrivateProfileStringA("LogFile", "MaxSize", nullptr, file.c_str()));
     ASSERT_TRUE(WritePrivateProfileStringA("TraceView", nullptr, nullptr, file.c_str()));
     ASSERT_TRUE(TextFile::read(file, text));
     EXPECT_EQ(text, "[LogFile]\nPathAndName=C:\\log.txt\n");
-    EXPECT_FALSE(WritePrivateProfileStringA("A", "B", "C", dir_.file("no/such/folder.ini").c_str()));
+    EXPECT_FALSE(
+        WritePrivateProfileStringA("A", "B", "C", dir_.file("no/such/folder.ini").c_str()));
 }
 
 TEST_F(ProfileRegistryTest, RegistryKeepsValuesAcrossOpens) {
@@ -67,18 +70,21 @@ TEST_F(ProfileRegistryTest, RegistryKeepsValuesAcrossOpens) {
     EXPECT_EQ(size, 7u);
     char text[8] = {};
     size = 3;
-    EXPECT_EQ(RegQueryValueExA(key, "KnobMotion", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
-              ERROR_MORE_DATA);
+    EXPECT_EQ(
+        RegQueryValueExA(key, "KnobMotion", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
+        ERROR_MORE_DATA);
     EXPECT_EQ(size, 7u);
-    ASSERT_EQ(RegQueryValueExA(key, "KnobMotion", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegQueryValueExA(key, "KnobMotion", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
+        ERROR_SUCCESS);
     EXPECT_STREQ(text, "Linear");
     DWORD read = 0;
     size = 4;
     ASSERT_EQ(RegQueryValueExA(key, "count", nullptr, &type, reinterpret_cast<BYTE*>(&read), &size),
               ERROR_SUCCESS);
     EXPECT_EQ(read, 0x01020304u);
-    EXPECT_EQ(RegQueryValueExA(key, "Missing", nullptr, &type, nullptr, &size), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegQueryValueExA(key, "Missing", nullptr, &type, nullptr, &size),
+              ERROR_FILE_NOT_FOUND);
     RegCloseKey(key);
     EXPECT_TRUE(TextFile::exists(dir_.file("config/lumora/registry.ini")));
 }

@@ -20,8 +20,10 @@ TEST_F(SetupApiTest, EnumeratesPresentUnitsInSlotOrderAndEndsWith259) {
     setUnitKey(1, "Present", "1");
     std::vector<std::string> two = enumerateUnitPaths(error);
     ASSERT_EQ(two.size(), 2u);
-    EXPECT_EQ(two[0], "\\\\?\\1394#lumora_audio#0013a20000100001#{e7e0ee33-3a47-48be-b7f2-d836dfa9d627}");
-    EXPECT_EQ(two[1], "\\\\?\\1394#lumora_audio#0013a20000100003#{e7e0ee33-3a47-48be-b7f2-d836dfa9d627}");
+    EXPECT_EQ(two[0],
+              "\\\\?\\1394#lumora_audio#0013a20000100001#{e7e0ee33-3a47-48be-b7f2-d836dfa9d627}");
+    EXPECT_EQ(two[1],
+              "\\\\?\\1394#lumora_audio#0013a20000100003#{e7e0ee33-3a47-48be-b7f2-d836dfa9d627}");
     EXPECT_EQ(error, 259u);
 
     setUnitKey(2, "Present", "1");
@@ -87,14 +89,16 @@ TEST_F(SetupApiTest, ClassInstallerDisablesAndEnablesAUnit) {
     change.ClassInstallHeader.InstallFunction = DIF_PROPERTYCHANGE;
     change.StateChange = DICS_DISABLE;
     change.Scope = DICS_FLAG_GLOBAL;
-    ASSERT_TRUE(SetupDiSetClassInstallParamsA(set, &info, &change.ClassInstallHeader, sizeof change));
+    ASSERT_TRUE(
+        SetupDiSetClassInstallParamsA(set, &info, &change.ClassInstallHeader, sizeof change));
     ASSERT_TRUE(SetupDiCallClassInstaller(DIF_PROPERTYCHANGE, set, &info));
     DWORD error = 0;
     EXPECT_TRUE(enumerateUnitPaths(error).empty()) << "a disabled unit has no interface";
     EXPECT_EQ(openPath(detail->DevicePath, true), INVALID_HANDLE_VALUE);
 
     change.StateChange = DICS_ENABLE;
-    ASSERT_TRUE(SetupDiSetClassInstallParamsA(set, &info, &change.ClassInstallHeader, sizeof change));
+    ASSERT_TRUE(
+        SetupDiSetClassInstallParamsA(set, &info, &change.ClassInstallHeader, sizeof change));
     ASSERT_TRUE(SetupDiCallClassInstaller(DIF_PROPERTYCHANGE, set, &info));
     EXPECT_EQ(enumerateUnitPaths(error).size(), 1u);
 

@@ -2,13 +2,14 @@
 
 #include <cstdlib>
 
-const GUID kAudioClass = {0xE7E0EE33, 0x3A47, 0x48BE, {0xB7, 0xF2, 0xD8, 0x36, 0xDF, 0xA9, 0xD6, 0x27}};
+const GUID kAudioClass = {
+    0xE7E0EE33, 0x3A47, 0x48BE, {0xB7, 0xF2, 0xD8, 0x36, 0xDF, 0xA9, 0xD6, 0x27}};
 const char* const kControlPath = "\\\\.\\{E7E0EE33-3A47-48be-B7F2-D836DFA9D627}";
 
 std::vector<std::string> enumerateUnitPaths(DWORD& lastError) {
     std::vector<std::string> paths;
-    HDEVINFO set = SetupDiGetClassDevsA(&kAudioClass, nullptr, nullptr,
-                                        DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    HDEVINFO set =
+        SetupDiGetClassDevsA(&kAudioClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (set == INVALID_HANDLE_VALUE) {
         lastError = GetLastError();
         return paths;

@@ -6,8 +6,9 @@
 namespace {
 
 TEST(IniTextTest, ParsesCaseInsensitivelyAndKeepsCommentsOnRewrite) {
-    IniText doc = IniText::parse("; bus of the test rig\n[Unit1]\n  Name = \"Desk\" \r\n"
-                                 "junk line\n[unit1]\nPresent=1\n[Driver]\nVersion=2.13\n");
+    IniText doc = IniText::parse(
+        "; bus of the test rig\n[Unit1]\n  Name = \"Desk\" \r\n"
+        "junk line\n[unit1]\nPresent=1\n[Driver]\nVersion=2.13\n");
     EXPECT_EQ(doc.get("UNIT1", "name", ""), "Desk");
     EXPECT_EQ(doc.get("Unit1", "Present", ""), "1") << "a repeated section merges";
     EXPECT_FALSE(doc.get("Unit2", "Present"));

@@ -9,9 +9,7 @@ namespace {
 
 class MailboxWindowTest : public SimBusTest {
 protected:
-    MailboxWindowTest() {
-        setUnitKey(1, "Guid", "0x0013A20000000001");
-    }
+    MailboxWindowTest() { setUnitKey(1, "Guid", "0x0013A20000000001"); }
 
     SimReply access(uint32_t code, uint64_t address, uint8_t* data, uint32_t size) {
         uint32_t record[4] = {uint32_t(address), uint32_t(address >> 32), 0, 0};

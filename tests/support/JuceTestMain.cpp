@@ -20,7 +20,9 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    juce::JUCEApplicationBase::createInstance = []() -> juce::JUCEApplicationBase* { return nullptr; };
+    juce::JUCEApplicationBase::createInstance = []() -> juce::JUCEApplicationBase* {
+        return nullptr;
+    };
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new JuceEnvironment);
     return RUN_ALL_TESTS();

@@ -46,8 +46,9 @@ long argumentOr(int argc, char** argv, const char* name, long fallback) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        std::printf("usage: benchdriver [--polls N] [--selects N]\n"
-                    "Prints the median and 99th-percentile cost of PresencePoll and SelectUnit.\n");
+        std::printf(
+            "usage: benchdriver [--polls N] [--selects N]\n"
+            "Prints the median and 99th-percentile cost of PresencePoll and SelectUnit.\n");
         return 0;
     }
     long polls = argumentOr(argc, argv, "--polls", 5000);
@@ -57,15 +58,17 @@ int main(int argc, char** argv) {
     model.ConnectAtStart();
     PresencePoll(reader, model);  // the first poll reports the units
     bool ok = true;
-    Figures poll = measure(polls, [&] { return PresencePoll(reader, model) == POLL_LEVELS_VALID; }, ok);
-    Figures select = measure(selects, [&] { return model.SelectUnit(0); }, ok);
+    Figures poll = measure(
+        polls, [&] { return PresencePoll(reader, model) == POLL_LEVELS_VALID; }, ok);
+    Figures select = measure(
+        selects, [&] { return model.SelectUnit(0); }, ok);
     if (!ok) {
         std::fprintf(stderr, "benchdriver: no unit answers; plug one in first\n");
         return 1;
     }
     std::printf("PresencePoll: median %.1f us, 99th percentile %.1f us (%ld runs)\n", poll.median,
                 poll.p99, polls);
-    std::printf("SelectUnit:   median %.1f us, 99th percentile %.1f us (%ld runs)\n",
-                select.median, select.p99, selects);
+    std::printf("SelectUnit:   median %.1f us, 99th percentile %.1f us (%ld runs)\n", select.median,
+                select.p99, selects);
     return 0;
 }

@@ -11,9 +11,9 @@
 
 namespace {
 
-const char* const kIdentityKeys[] = {"Present", "Guid", "Name", "ProtocolVersion",
-                                     "BootloaderMode", "HardwareModelID", "FirmwareVersion",
-                                     "FirmwareBuild"};
+const char* const kIdentityKeys[] = {"Present",         "Guid",           "Name",
+                                     "ProtocolVersion", "BootloaderMode", "HardwareModelID",
+                                     "FirmwareVersion", "FirmwareBuild"};
 
 bool isIdentityKey(const std::string& key) {
     for (const char* identity : kIdentityKeys)
@@ -44,16 +44,17 @@ void BusView::printDriver(std::ostream& out, const IniText& bus) {
     }
     out << "Driver: version " << SimBus::driverValue(bus, "Version") << ", "
         << SimBus::driverNumber(bus, "SampleRate") << " Hz, latency "
-        << SimBus::driverNumber(bus, "Latency1") << " us / " << SimBus::driverNumber(bus, "Latency2")
-        << " us, units " << (SimBus::driverNumber(bus, "Stopped") ? "stopped" : "running")
-        << ", reset generation " << SimBus::driverNumber(bus, "ResetGeneration") << "\n";
+        << SimBus::driverNumber(bus, "Latency1") << " us / "
+        << SimBus::driverNumber(bus, "Latency2") << " us, units "
+        << (SimBus::driverNumber(bus, "Stopped") ? "stopped" : "running") << ", reset generation "
+        << SimBus::driverNumber(bus, "ResetGeneration") << "\n";
     if (SimBus::driverNumber(bus, "RestartRequested") != 0)
         out << "  a restart of the computer was requested\n";
 }
 
 void BusView::printUnit(std::ostream& out, const IniText& bus, int slot) {
     SimUnitInfo unit(bus, slot);
-    const char* state = unit.reachable()               ? "plugged in"
+    const char* state = unit.reachable()              ? "plugged in"
                         : unit.number("Present") == 0 ? "unplugged"
                                                       : "disabled";
     out << "Unit " << slot << ": " << state << ", GUID " << hex(unit.guid(), 16) << ", name \""

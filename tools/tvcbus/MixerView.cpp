@@ -70,7 +70,8 @@ void MixerView::print(std::ostream& out, int slot) {
         << gain(slot, "Volume2.2") << "; phono " << onOff(raw(slot, "Phono")) << "\n";
     printStrip(out, slot, 1);
     printStrip(out, slot, 2);
-    out << "  Playback: fader " << level(slot, "Volume5.0") << ", " << mute(slot, "Mute5.0") << "\n";
+    out << "  Playback: fader " << level(slot, "Volume5.0") << ", " << mute(slot, "Mute5.0")
+        << "\n";
     out << "  Main: fader " << level(slot, "Volume6.0") << ", " << mute(slot, "Mute6.0")
         << "; mix bypass " << onOff(raw(slot, "MixBypass")) << "\n";
     out << "  Headphones: " << level(slot, "Volume7.0") << "\n";

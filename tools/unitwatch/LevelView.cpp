@@ -5,15 +5,15 @@
 
 namespace {
 
-const char* const kRowNames[LevelView::kRows] = {"strip 1 L", "strip 1 R", "strip 2 L",
+const char* const kRowNames[LevelView::kRows] = {"strip 1 L", "strip 1 R",  "strip 2 L",
                                                  "strip 2 R", "playback L", "playback R",
                                                  "main L",    "main R"};
 
 }  // namespace
 
 std::string LevelView::changeLine(DWORD unitCount, bool unitOpen) {
-    std::string line = "units changed: " + std::to_string(unitCount) +
-                       (unitCount == 1 ? " unit" : " units");
+    std::string line =
+        "units changed: " + std::to_string(unitCount) + (unitCount == 1 ? " unit" : " units");
     if (unitCount > 0)
         line += unitOpen ? ", watching unit 1" : ", unit 1 does not open";
     return line;
