@@ -19,7 +19,7 @@ double LevelReader::LevelFromWord(DWORD word) {
 
 void LevelReader::DecodeBuffer() {
     for (int i = 0; i < kLevelCount && DWORD(4 * i + 4) <= ReadLength; ++i) {
-        const BYTE* group = Buffer.get() + 4 * i;
+        const BYTE* group = Buffer.get() + 4 * size_t(i);
         DWORD word =
             DWORD(group[0]) << 24 | DWORD(group[1]) << 16 | DWORD(group[2]) << 8 | DWORD(group[3]);
         Levels[i] = LevelFromWord(word);

@@ -16,7 +16,7 @@ SimReply SimLevelBlock::read(const IniText& bus, int slot, uint64_t address, uin
     if (!parseWords(SimBus::unitValue(bus, slot, "Levels"), words))
         syntheticWords(bus, slot, SimClock::nowMs(), words);
     uint8_t block[kSize];
-    for (uint32_t i = 0; i < kWords; ++i) {
+    for (size_t i = 0; i < kWords; ++i) {
         block[4 * i] = uint8_t(words[i] >> 24);
         block[4 * i + 1] = uint8_t(words[i] >> 16);
         block[4 * i + 2] = uint8_t(words[i] >> 8);

@@ -24,8 +24,9 @@ std::string key(const char* control, int block, int channel) {
 // the right side a little behind the left.
 double SimMixerSignal::tone(uint64_t nowMs, int meter) const {
     double seconds = double(nowMs % 3600000) / 1000.0;
-    double period = 2.0 + 0.7 * double(meter / 2) + 0.3 * double(slot_);
-    double phase = 2.0 * kPi * seconds / period + 0.4 * double(meter % 2) + double(meter / 2);
+    int pair = meter / 2;
+    double period = 2.0 + 0.7 * pair + 0.3 * double(slot_);
+    double phase = 2.0 * kPi * seconds / period + 0.4 * double(meter % 2) + pair;
     return 0.12 + 0.08 * std::sin(phase);
 }
 

@@ -5,6 +5,7 @@
 #include "SimCodes.h"
 #include "SimKeys.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -60,7 +61,7 @@ void SimUnitInfo::fillProperties(uint8_t* record) const {
     std::snprintf(description, sizeof description,
                   "Lumora FireWire audio unit \"%s\", GUID 0x%016" PRIX64 ", model 0x%08" PRIX64,
                   name().c_str(), guid_, number("HardwareModelID"));
-    std::memcpy(record + 88, description, std::strlen(description));
+    std::copy_n(description, std::strlen(description), record + 88);
     std::string path = devicePath(pathGuid_).substr(0, 79);
-    std::memcpy(record + 344, path.data(), path.size());
+    std::copy(path.begin(), path.end(), record + 344);
 }
