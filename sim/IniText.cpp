@@ -24,10 +24,10 @@ std::string unquote(const std::string& value) {
 }  // namespace
 
 bool IniText::sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::string IniText::quoteIfNeeded(const std::string& value) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "IniText.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -8,8 +9,9 @@
 #include <string>
 
 // The bus file shared by every process on the machine, as a kernel driver is.
-// Readers get a snapshot that is re-read whenever the file changed; writers
-// change it under a file lock and replace it atomically.
+// Readers get a snapshot that is re-read whenever the file changed (another
+// process's change shows within a millisecond, this process's own at once);
+// writers change it under a file lock and replace it atomically.
 class SimBus {
 public:
     static SimBus& instance();
@@ -29,9 +31,11 @@ public:
 private:
     SimBus() = default;
     bool createIfMissing(const std::string& file);
+    void invalidate();
 
     std::mutex lock_;
     std::string cachedPath_;
     std::string cachedSignature_;
     std::shared_ptr<const IniText> cached_;
+    std::chrono::steady_clock::time_point lastCheck_;
 };

@@ -3,6 +3,7 @@
 #include "SimBootloader.h"
 #include "SimBus.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -110,11 +111,18 @@ bool SimDownload::fileArrived(const Announcement& image) const {
 }
 
 uint32_t SimDownload::crc32(const uint8_t* data, size_t size) {
+    static const std::array<uint32_t, 256> table = [] {
+        std::array<uint32_t, 256> entries{};
+        for (uint32_t n = 0; n < 256; ++n) {
+            uint32_t c = n;
+            for (int bit = 0; bit < 8; ++bit)
+                c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+            entries[n] = c;
+        }
+        return entries;
+    }();
     uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
+    for (size_t i = 0; i < size; ++i)
+        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
     return ~crc;
 }
