@@ -13,7 +13,8 @@ struct TvdContent {
     uint32_t firmwareVersion = 0;
     uint32_t firmwareBuild = 0;
     uint32_t hardwareVersion = 0;
-    // 24 bits, stored most significant byte first as the unit's GUID holds it.
+    // 24 bits, most significant byte first: a unit accepts the file when they
+    // equal bytes 1 to 3 of its GUID (0x13A200 for GUID 0x0013A200...).
     uint32_t vendorId = 0;
     std::string date;
     std::string time;

@@ -29,7 +29,7 @@ const char kUsage[] =
     "  --firmware-version N      firmware version\n"
     "  --firmware-build N        firmware build\n"
     "  --hardware N              compatible hardware version (the unit's model id)\n"
-    "  --vendor N                24-bit node vendor id\n"
+    "  --vendor N                24-bit node vendor id: bytes 1 to 3 of the unit's GUID\n"
     "  --info-word N             free header word\n"
     "  --date TEXT               up to 8 characters (default: today, YYYYMMDD)\n"
     "  --time TEXT               up to 6 characters (default: now, HHMMSS)\n"
