@@ -12,8 +12,8 @@ const char* ProgressView::Phase(uint32_t done, uint32_t total) {
 
 std::string ProgressView::Line(uint32_t done, uint32_t total) const {
     double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
-    double moving = std::chrono::duration<double>(lastChange_ - firstByte_).count();
-    double rate = moving > 0 ? (lastBytes_ - firstBytes_) / moving / 1000 : 0.0;
+    double moving = std::chrono::duration<double>(lastChange_ - lastIdle_).count();
+    double rate = moving > 0 ? lastBytes_ / moving / 1000 : 0.0;
     double percent = total ? 100.0 * done / total : 0;
     int filled = int(percent / 5);
     std::string bar = "[" + std::string(size_t(filled), '#') + std::string(size_t(20 - filled), '.') + "]";
@@ -26,10 +26,8 @@ std::string ProgressView::Line(uint32_t done, uint32_t total) const {
 
 // Plain output gives a line at each change of phase and every tenth of the way.
 void ProgressView::Update(uint32_t done, uint32_t total) {
-    if (done > 0 && !moving_) {
-        moving_ = true;
-        firstByte_ = lastChange_ = Clock::now();
-        firstBytes_ = lastBytes_ = done;
+    if (done == 0) {
+        lastIdle_ = Clock::now();
     } else if (done != lastBytes_) {
         lastChange_ = Clock::now();
         lastBytes_ = done;

@@ -7,7 +7,8 @@
 
 class ProgressView {
 public:
-    explicit ProgressView(bool plain) : plain_(plain), start_(Clock::now()) {}
+    explicit ProgressView(bool plain)
+        : plain_(plain), start_(Clock::now()), lastIdle_(start_), lastChange_(start_) {}
 
     void Update(uint32_t done, uint32_t total);
     void Finish();
@@ -20,12 +21,12 @@ private:
 
     bool plain_;
     Clock::time_point start_;
-    // The rate counts only the transfer: from the first bytes seen to the last change.
-    Clock::time_point firstByte_{};
-    Clock::time_point lastChange_{};
-    uint32_t firstBytes_ = 0;
+    // The rate counts only the transfer: from the last poll that saw no bytes
+    // to the last change, so a transfer that ends between two polls still shows
+    // a rate (if anything, a low one).
+    Clock::time_point lastIdle_;
+    Clock::time_point lastChange_;
     uint32_t lastBytes_ = 0;
-    bool moving_ = false;
     std::string lastPhase_;
     int lastTenth_ = -1;
     size_t lastWidth_ = 0;

@@ -147,9 +147,25 @@ int Updater::Check() {
     api_.CloseDevice();
     if (status != TVCFWDL_STATUS_SUCCESS)
         return Fail("checking the file", status);
-    std::printf("%s on unit %u (conditions 0x%02X):\n%s", options_.arguments[1].c_str(), index,
-                conditions, StatusText::Conditions(conditions).c_str());
+    PrintConditions(index, options_.arguments[1].c_str(), conditions);
     return (conditions & TVCFWDL_COND_INCOMPATIBLE) ? Failed : Ok;
+}
+
+// The library weighs the CnE data only once a download runs, so its check never
+// reports it; the unit's and the file's versions tell in advance.
+void Updater::PrintConditions(uint32_t index, const char* file, uint32_t conditions) {
+    std::printf("%s on unit %u (conditions 0x%02X):\n%s", file, index, conditions,
+                StatusText::Conditions(conditions).c_str());
+    TVCFWDL_DEVICE_INFO unit{};
+    TVCFWDL_TVD_FILE_INFO image{};
+    if (api_.GetDeviceInfo(index, &unit) != TVCFWDL_STATUS_SUCCESS ||
+        api_.GetTvdFileInfo(file, &image) != TVCFWDL_STATUS_SUCCESS)
+        return;
+    bool withCne = (options_.flags & TVCFWDL_START_WITH_CNE) != 0;
+    if (withCne || unit.FirmwareVersion == 0 || unit.FirmwareVersion != image.FirmwareVersion)
+        std::printf("  the download will include CnE data (unit firmware 0x%08X, file 0x%08X%s);\n"
+                    "  a file without CnE data is refused when it starts (TVCFWDL_STATUS_NO_CNE_DATA)\n",
+                    unit.FirmwareVersion, image.FirmwareVersion, withCne ? ", --with-cne" : "");
 }
 
 int Updater::Download() {
@@ -166,8 +182,7 @@ int Updater::Download() {
     const char* file = options_.arguments[1].c_str();
     uint32_t conditions = 0;
     if (api_.CheckDownload(file, &conditions) == TVCFWDL_STATUS_SUCCESS)
-        std::printf("%s on unit %u (conditions 0x%02X):\n%s", file, index, conditions,
-                    StatusText::Conditions(conditions).c_str());
+        PrintConditions(index, file, conditions);
     uint32_t status = api_.StartDownload(file, options_.flags);
     if (status != TVCFWDL_STATUS_SUCCESS) {
         api_.CloseDevice();
