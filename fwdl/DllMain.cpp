@@ -11,7 +11,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         break;
     case DLL_PROCESS_DETACH:
         FwdlLog(LogType::Info, "tvc_fwdl::DllMain: DLL_PROCESS_DETACH\n");
-        FwdlLibrary::Instance().Detach();
+        FwdlLibrary::Detach();
         break;
     case DLL_THREAD_ATTACH: FwdlLog(LogType::Info, "tvc_fwdl::DllMain: DLL_THREAD_ATTACH\n"); break;
     case DLL_THREAD_DETACH: FwdlLog(LogType::Info, "tvc_fwdl::DllMain: DLL_THREAD_DETACH\n"); break;

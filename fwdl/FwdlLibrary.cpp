@@ -3,9 +3,16 @@
 #include "Log.h"
 #include "LogConfig.h"
 
+namespace {
+FwdlLibrary* theLibrary = nullptr;
+}
+
+// The loader calls the entry point one load at a time, so the attach makes
+// the object before any export can run.
 FwdlLibrary& FwdlLibrary::Instance() {
-    static FwdlLibrary* library = new FwdlLibrary;
-    return *library;
+    if (theLibrary == nullptr)
+        theLibrary = new FwdlLibrary;
+    return *theLibrary;
 }
 
 void FwdlLibrary::Attach(HMODULE module, bool loadedAtStart) {
@@ -17,13 +24,18 @@ void FwdlLibrary::Attach(HMODULE module, bool loadedAtStart) {
 }
 
 void FwdlLibrary::Detach() {
-    ApiLock::Scope lock(m_Lock);
-    // Only a process that ends can detach a pinned library with its worker
-    // still running; the worker keeps what it uses until then.
-    if (DownloadInProgress())
+    FwdlLibrary* library = theLibrary;
+    if (library == nullptr)
         return;
-    m_OpenDevice.reset();
-    m_Context.Clear();
+    {
+        ApiLock::Scope lock(library->m_Lock);
+        // Only a process that ends can detach a pinned library with its worker
+        // still running; the worker keeps what it uses until then.
+        if (library->DownloadInProgress())
+            return;
+    }
+    theLibrary = nullptr;
+    delete library;
 }
 
 void FwdlLibrary::PinModule() {

@@ -10,8 +10,9 @@
 
 class FwdlLibrary {
 public:
-    // Made at first use and never destroyed: a worker still running at
-    // process exit keeps using the device and the downloader.
+    // Made at first use (the process attach), destroyed at the process detach
+    // unless a worker still runs: that one keeps using the device and the
+    // downloader until the process ends.
     static FwdlLibrary& Instance();
 
     ApiLock& Lock() { return m_Lock; }
@@ -22,7 +23,7 @@ public:
 
     // Process attach and detach of the entry point.
     void Attach(HMODULE module, bool loadedAtStart);
-    void Detach();
+    static void Detach();
     // Keeps the library mapped until the process ends, so that unloading it
     // while a download runs cannot pull the code from under the worker.
     void PinModule();

@@ -5,21 +5,30 @@
 
 namespace {
 
+// Set once the table is gone at exit (or when a library holding this layer is
+// unloaded); a plain flag stays valid through the end, so objects destroyed
+// after the table, and closing their handles, find no table instead of a dead one.
+bool tableGone = false;
+
 struct Table {
+    ~Table() { tableGone = true; }
     std::mutex lock;
     uintptr_t next = 0x100;
     std::unordered_map<HANDLE, std::shared_ptr<KernelObject>> objects;
 };
 
-Table& table() {
-    static Table* instance = new Table();  // never destroyed: handles may be closed during exit
-    return *instance;
+Table* table() {
+    static Table instance;
+    return tableGone ? nullptr : &instance;
 }
 
 }  // namespace
 
 HANDLE HandleTable::add(std::shared_ptr<KernelObject> object) {
-    Table& t = table();
+    Table* found = table();
+    if (found == nullptr)
+        return nullptr;
+    Table& t = *found;
     std::lock_guard<std::mutex> guard(t.lock);
     HANDLE handle = reinterpret_cast<HANDLE>(t.next);
     t.next += 4;
@@ -28,7 +37,10 @@ HANDLE HandleTable::add(std::shared_ptr<KernelObject> object) {
 }
 
 std::shared_ptr<KernelObject> HandleTable::get(HANDLE handle) {
-    Table& t = table();
+    Table* found = table();
+    if (found == nullptr)
+        return nullptr;
+    Table& t = *found;
     std::lock_guard<std::mutex> guard(t.lock);
     auto it = t.objects.find(handle);
     return it == t.objects.end() ? nullptr : it->second;
@@ -36,7 +48,10 @@ std::shared_ptr<KernelObject> HandleTable::get(HANDLE handle) {
 
 bool HandleTable::remove(HANDLE handle) {
     std::shared_ptr<KernelObject> object;
-    Table& t = table();
+    Table* found = table();
+    if (found == nullptr)
+        return false;
+    Table& t = *found;
     std::lock_guard<std::mutex> guard(t.lock);
     auto it = t.objects.find(handle);
     if (it == t.objects.end())
