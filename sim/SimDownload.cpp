@@ -22,6 +22,8 @@ std::string textAt(const uint8_t* bytes, size_t offset) {
 constexpr uint32_t kProgram = 0;
 constexpr uint32_t kBootloader = 3;
 constexpr size_t kV1HeaderSize = 112;
+// What a unit can hold of one download; a host that keeps sending is refused.
+constexpr size_t kMaxReceived = 64u << 20;
 
 }  // namespace
 
@@ -57,6 +59,8 @@ int32_t SimDownload::block(const IniText& bus, int slot, uint32_t number, const 
     if (SimBus::parseNumber(SimBus::unitValue(bus, slot, "FailBlock"), failing) &&
         failing == number)
         return kBlockFailed;
+    if (received_.size() + size > kMaxReceived)
+        return kTooLarge;
     received_.insert(received_.end(), data, data + size);
     ++nextBlock_;
     return 0;
