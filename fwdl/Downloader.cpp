@@ -25,7 +25,10 @@ bool KnownType(DWORD type) {
 }  // namespace
 
 Downloader::Downloader()
-    : m_Device(nullptr), m_DownloadType(DownloadType::Idle), m_IgnoreHardware(0), m_IgnoreVendor(0) {}
+    : m_Device(nullptr),
+      m_DownloadType(DownloadType::Idle),
+      m_IgnoreHardware(0),
+      m_IgnoreVendor(0) {}
 
 Downloader::~Downloader() = default;
 
@@ -73,7 +76,8 @@ void Downloader::CheckProt1and2(TvdFile& file, TvcDevice& device, DWORD& conditi
     if (file.FileVersion() != 0) {
         conditions = TVCFWDL_COND_INCOMPATIBLE | TVCFWDL_COND_FILE_VERSION_MISMATCH;
         FwdlLog(LogType::Info,
-                "CheckDownload: device protocol = %u, expected file version = 0, given file version = %u\n",
+                "CheckDownload: device protocol = %u, expected file version = 0, given file "
+                "version = %u\n",
                 unsigned(protocol), unsigned(file.FileVersion()));
         return;
     }
@@ -85,7 +89,8 @@ void Downloader::CheckProt3(TvdFile& file, TvcDevice& device, DWORD& conditions)
     if (file.FileVersion() != 1) {
         conditions = TVCFWDL_COND_INCOMPATIBLE | TVCFWDL_COND_FILE_VERSION_MISMATCH;
         FwdlLog(LogType::Info,
-                "CheckDownload: device protocol = %u, expected file version = 1, given file version = %u\n",
+                "CheckDownload: device protocol = %u, expected file version = 1, given file "
+                "version = %u\n",
                 unsigned(3), unsigned(file.FileVersion()));
         return;
     }
@@ -95,10 +100,11 @@ void Downloader::CheckProt3(TvdFile& file, TvcDevice& device, DWORD& conditions)
     const BYTE* guid = device.DeviceInfoBlock() + DeviceLayout::Guid;
     if (!m_IgnoreVendor && (vendor[0] != guid[1] || vendor[1] != guid[2] || vendor[2] != guid[3])) {
         conditions |= TVCFWDL_COND_INCOMPATIBLE | TVCFWDL_COND_VENDOR_MISMATCH;
-        FwdlLog(LogType::Info,
-                "CheckDownload: vendor ID mismatch: NodeVendorId (file) = 0x%02X%02X%02X, upper Guid "
-                "bytes (device) = 0x%02X%02X%02X\n",
-                vendor[0], vendor[1], vendor[2], guid[3], guid[2], guid[1]);
+        FwdlLog(
+            LogType::Info,
+            "CheckDownload: vendor ID mismatch: NodeVendorId (file) = 0x%02X%02X%02X, upper Guid "
+            "bytes (device) = 0x%02X%02X%02X\n",
+            vendor[0], vendor[1], vendor[2], guid[3], guid[2], guid[1]);
     }
 }
 
@@ -107,9 +113,8 @@ void Downloader::CheckCnEAndAge(TvdFile& file, TvcDevice& device, DWORD& conditi
     DWORD fileBuild = file.Header().Word(TvdLayout::FirmwareBuild);
     DWORD unitVersion = device.InfoWord(DeviceLayout::FirmwareVersion);
     DWORD unitBuild = device.InfoWord(DeviceLayout::FirmwareBuild);
-    bool cneNeeded = HasCnE(m_DownloadType) ||
-                     (m_DownloadType == DownloadType::Program &&
-                      (unitVersion == 0 || unitVersion != fileVersion));
+    bool cneNeeded = HasCnE(m_DownloadType) || (m_DownloadType == DownloadType::Program &&
+                                                (unitVersion == 0 || unitVersion != fileVersion));
     if (cneNeeded) {
         conditions |= TVCFWDL_COND_CNE_REQUIRED;
         if (!file.HasCnEData()) {
@@ -200,8 +205,8 @@ TVCFWDL_STATUS Downloader::DownloadProt1and2() {
         DWORD object = ImageObject(m_DownloadType);
         TVCFWDL_STATUS status = m_Device->DownloadObject(object, *m_File, m_Status);
         if (status != TVCFWDL_STATUS_SUCCESS) {
-            FwdlLog(LogType::Error, "DownloadProt1and2: Download of image data of type %d failed.\n",
-                    int(object));
+            FwdlLog(LogType::Error,
+                    "DownloadProt1and2: Download of image data of type %d failed.\n", int(object));
             return status;
         }
     }
@@ -242,7 +247,8 @@ TVCFWDL_STATUS Downloader::StartProt3Objects(DWORD& blockSize, bool& cneStarted)
     if (HasCnE(m_DownloadType)) {
         TVCFWDL_STATUS status = m_Device->DownloadStart(ObjectType::CnEData, *m_File, &blockSize);
         if (status != TVCFWDL_STATUS_SUCCESS) {
-            FwdlLog(LogType::Error, "DownloadProt3: start CnE download failed with TVCFWDL_STATUS 0x%08X.\n",
+            FwdlLog(LogType::Error,
+                    "DownloadProt3: start CnE download failed with TVCFWDL_STATUS 0x%08X.\n",
                     unsigned(status));
             return status;
         }
@@ -254,7 +260,8 @@ TVCFWDL_STATUS Downloader::StartProt3Objects(DWORD& blockSize, bool& cneStarted)
         TVCFWDL_STATUS status = m_Device->DownloadStart(object, *m_File, &imageBlockSize);
         if (status != TVCFWDL_STATUS_SUCCESS) {
             FwdlLog(LogType::Error,
-                    "DownloadProt3: start image download of type %d failed with TVCFWDL_STATUS 0x%08X.\n",
+                    "DownloadProt3: start image download of type %d failed with TVCFWDL_STATUS "
+                    "0x%08X.\n",
                     int(object), unsigned(status));
             return status;
         }
@@ -299,12 +306,14 @@ TVCFWDL_STATUS Downloader::SendFileBlocks(BYTE* buffer, DWORD blockSize) {
         uint32_t got = 0;
         TVCFWDL_STATUS status = m_File->Read(buffer, count, &got);
         if (status != TVCFWDL_STATUS_SUCCESS) {
-            FwdlLog(LogType::Error, "DownloadProt3: Read block %u from file failed with TVCFWDL_STATUS 0x%08X.\n",
+            FwdlLog(LogType::Error,
+                    "DownloadProt3: Read block %u from file failed with TVCFWDL_STATUS 0x%08X.\n",
                     unsigned(number), unsigned(status));
             return status;
         }
         if (got != count) {
-            FwdlLog(LogType::Error, "DownloadProt3: Read block %u from file: expected bytes = %u, received = %u.\n",
+            FwdlLog(LogType::Error,
+                    "DownloadProt3: Read block %u from file: expected bytes = %u, received = %u.\n",
                     unsigned(number), unsigned(count), unsigned(got));
             return TVCFWDL_STATUS_FAILED;
         }

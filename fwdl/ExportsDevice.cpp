@@ -41,7 +41,8 @@ TVCFWDL_STATUS Enumerate(FwdlLibrary& library, const char* guidText) {
     GUID guid{};
     if (GuidFromString(guidText, &guid) != 0)
         return TVCFWDL_STATUS_INVALID_GUID;
-    HDEVINFO set = SetupDiGetClassDevsA(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    HDEVINFO set =
+        SetupDiGetClassDevsA(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (set == nullptr || set == INVALID_HANDLE_VALUE) {
         FwdlLog(LogType::Error, "enumeration of devices with guid %s failed\n", guidText);
         return TVCFWDL_STATUS_ENUMERATION_FAILED;
@@ -79,7 +80,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_EnumerateDevices(const char* InterfaceGuidStr,
     return status;
 }
 
-extern "C" TVCFWDL_STATUS TVCFWDL_GetDeviceInfo(uint32_t DeviceIndex, TVCFWDL_DEVICE_INFO* DeviceInfo) {
+extern "C" TVCFWDL_STATUS TVCFWDL_GetDeviceInfo(uint32_t DeviceIndex,
+                                                TVCFWDL_DEVICE_INFO* DeviceInfo) {
     FwdlLibrary& library = FwdlLibrary::Instance();
     ApiLock::Scope lock(library.Lock());
     FwdlLog(LogType::Info, "enter TVCFWDL_GetDeviceInfo(%u,0x%08X)\n", unsigned(DeviceIndex),
@@ -95,9 +97,11 @@ extern "C" TVCFWDL_STATUS TVCFWDL_GetDeviceInfo(uint32_t DeviceIndex, TVCFWDL_DE
     }
     EnumerationContext& context = library.Context();
     TvcFwdlDevice device(context);
-    TVCFWDL_STATUS status = device.Open(DeviceIndex, context.DeviceInfoSet(), &context.InterfaceGuid());
+    TVCFWDL_STATUS status =
+        device.Open(DeviceIndex, context.DeviceInfoSet(), &context.InterfaceGuid());
     if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "TVCFWDL_GetDeviceInfo: open device %u failed\n", unsigned(DeviceIndex));
+        FwdlLog(LogType::Error, "TVCFWDL_GetDeviceInfo: open device %u failed\n",
+                unsigned(DeviceIndex));
         return status;
     }
     status = device.GetDeviceInfo(DeviceInfo, false);
@@ -123,7 +127,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_OpenDevice(uint32_t DeviceIndex) {
     open.reset(new (std::nothrow) TvcFwdlDevice(context));
     if (!open)
         return TVCFWDL_STATUS_FAILED;
-    TVCFWDL_STATUS status = open->Open(DeviceIndex, context.DeviceInfoSet(), &context.InterfaceGuid());
+    TVCFWDL_STATUS status =
+        open->Open(DeviceIndex, context.DeviceInfoSet(), &context.InterfaceGuid());
     if (status != TVCFWDL_STATUS_SUCCESS)
         open.reset();
     return status;
@@ -132,7 +137,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_OpenDevice(uint32_t DeviceIndex) {
 extern "C" TVCFWDL_STATUS TVCFWDL_SetTimeout(uint32_t TimeoutType, uint32_t Milliseconds) {
     FwdlLibrary& library = FwdlLibrary::Instance();
     ApiLock::Scope lock(library.Lock());
-    FwdlLog(LogType::Info, "enter TVCFWDL_SetTimeout( %d, %u )\n", int(TimeoutType), unsigned(Milliseconds));
+    FwdlLog(LogType::Info, "enter TVCFWDL_SetTimeout( %d, %u )\n", int(TimeoutType),
+            unsigned(Milliseconds));
     if (library.DownloadInProgress()) {
         FwdlLog(LogType::Error, "TVCFWDL_SetTimeout failed, because download is in progress\n");
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;

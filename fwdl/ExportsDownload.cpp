@@ -19,7 +19,8 @@ const char* Text(const char* text) {
 
 }  // namespace
 
-extern "C" TVCFWDL_STATUS TVCFWDL_GetTvdFileInfo(const char* TvdFileName, TVCFWDL_TVD_FILE_INFO* TvdInfo) {
+extern "C" TVCFWDL_STATUS TVCFWDL_GetTvdFileInfo(const char* TvdFileName,
+                                                 TVCFWDL_TVD_FILE_INFO* TvdInfo) {
     FwdlLibrary& library = FwdlLibrary::Instance();
     ApiLock::Scope lock(library.Lock());
     FwdlLog(LogType::Info, "enter TVCFWDL_GetTvdFileInfo('%s',0x%08X)\n", Text(TvdFileName),
@@ -40,8 +41,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_GetTvdFileInfo(const char* TvdFileName, TVCFWD
     }
     status = file.GetFileInfo(TvdInfo);
     if (status != TVCFWDL_STATUS_SUCCESS)
-        FwdlLog(LogType::Error, "TVCFWDL_GetTvdFileInfo: getting informations of file '%s' failed\n",
-                TvdFileName);
+        FwdlLog(LogType::Error,
+                "TVCFWDL_GetTvdFileInfo: getting informations of file '%s' failed\n", TvdFileName);
     return status;
 }
 
@@ -90,7 +91,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_StartDownload(const char* TvdFileName, uint32_
         FwdlLog(LogType::Error, "TVCFWDL_StartDownload failed, because download is in progress\n");
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
     }
-    DWORD type = (Flags & TVCFWDL_START_WITH_CNE) ? DownloadType::CnEAndProgram : DownloadType::Program;
+    DWORD type =
+        (Flags & TVCFWDL_START_WITH_CNE) ? DownloadType::CnEAndProgram : DownloadType::Program;
     std::unique_ptr<TvdFile> file(new (std::nothrow) TvdFile);
     TVCFWDL_STATUS status = file ? file->Open(TvdFileName) : TVCFWDL_STATUS_FAILED;
     if (status == TVCFWDL_STATUS_SUCCESS) {
@@ -102,7 +104,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_StartDownload(const char* TvdFileName, uint32_
     return status;
 }
 
-extern "C" TVCFWDL_STATUS TVCFWDL_GetDownloadStatus(uint32_t* BytesDownloaded, uint32_t* TotalBytes) {
+extern "C" TVCFWDL_STATUS TVCFWDL_GetDownloadStatus(uint32_t* BytesDownloaded,
+                                                    uint32_t* TotalBytes) {
     FwdlLibrary& library = FwdlLibrary::Instance();
     ApiLock::Scope lock(library.Lock());
     if (BytesDownloaded == nullptr) {

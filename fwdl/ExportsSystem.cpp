@@ -26,7 +26,8 @@ extern "C" uint32_t TVCFWDL_GetVersion(void) {
 extern "C" TVCFWDL_STATUS TVCFWDL_EnableLogging(const char* LogFileName) {
     FwdlLibrary& library = FwdlLibrary::Instance();
     ApiLock::Scope lock(library.Lock());
-    FwdlLog(LogType::Info, "enter TVCFWDL_EnableLogging('%s')\n", LogFileName ? LogFileName : "(null)");
+    FwdlLog(LogType::Info, "enter TVCFWDL_EnableLogging('%s')\n",
+            LogFileName ? LogFileName : "(null)");
     if (library.DownloadInProgress()) {
         FwdlLog(LogType::Error, "TVCFWDL_EnableLogging failed, because download is in progress\n");
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
@@ -77,15 +78,17 @@ extern "C" TVCFWDL_STATUS TVCFWDL_IsUserAdmin(uint32_t* IsAdmin) {
     *IsAdmin = 0;
     SID_IDENTIFIER_AUTHORITY authority = SECURITY_NT_AUTHORITY;
     PSID administrators = nullptr;
-    if (!AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS,
-                                  0, 0, 0, 0, 0, 0, &administrators)) {
-        FwdlLog(LogType::Error, "TVCFWDL_IsUserAdmin: AllocateAndInitializeSid failed with error = 0x%08X\n",
+    if (!AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID,
+                                  DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &administrators)) {
+        FwdlLog(LogType::Error,
+                "TVCFWDL_IsUserAdmin: AllocateAndInitializeSid failed with error = 0x%08X\n",
                 unsigned(GetLastError()));
         return TVCFWDL_STATUS_FAILED;
     }
     if (administrators == nullptr) {
         FwdlLog(LogType::Error,
-                "TVCFWDL_IsUserAdmin: unexpected NULL pointer 'AdministratorsGroup' returned by AllocateAndInitializeSid\n");
+                "TVCFWDL_IsUserAdmin: unexpected NULL pointer 'AdministratorsGroup' returned by "
+                "AllocateAndInitializeSid\n");
         return TVCFWDL_STATUS_FAILED;
     }
     BOOL member = FALSE;
@@ -93,7 +96,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_IsUserAdmin(uint32_t* IsAdmin) {
     DWORD error = GetLastError();
     FreeSid(administrators);
     if (!checked) {
-        FwdlLog(LogType::Error, "TVCFWDL_IsUserAdmin: CheckTokenMembership failed with error = 0x%08X\n",
+        FwdlLog(LogType::Error,
+                "TVCFWDL_IsUserAdmin: CheckTokenMembership failed with error = 0x%08X\n",
                 unsigned(error));
         return TVCFWDL_STATUS_FAILED;
     }

@@ -42,8 +42,9 @@ void FwdlLibrary::PinModule() {
     if (m_Pinned)
         return;
     HMODULE pinned = nullptr;
-    m_Pinned = GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                                  reinterpret_cast<LPCSTR>(m_Module), &pinned) != FALSE;
+    m_Pinned =
+        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           reinterpret_cast<LPCSTR>(m_Module), &pinned) != FALSE;
     if (!m_Pinned)
         FwdlLog(LogType::Warning, "PinModule: GetModuleHandleEx failed with error = 0x%08X\n",
                 unsigned(GetLastError()));

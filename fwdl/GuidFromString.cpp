@@ -24,7 +24,8 @@ DWORD GuidFromString(const char* text, GUID* guid) {
     std::memset(guid, 0, sizeof *guid);
     HRESULT result = CLSIDFromString(wide, guid);
     if (FAILED(result)) {
-        FwdlLog(LogType::Error, "GuidFromString: CLSIDFromString failed with error = 0x%08X (HRESULT)\n",
+        FwdlLog(LogType::Error,
+                "GuidFromString: CLSIDFromString failed with error = 0x%08X (HRESULT)\n",
                 unsigned(result));
         return 1;
     }

@@ -25,7 +25,10 @@ bool LogFile::Open(const char* path, DWORD maxSize, bool checkAfterEachEntry) {
     Note(LogType::Info, "Open log file \"%s\" ...\n", path_.c_str());
     stream_ = std::fopen(path_.c_str(), "a+");
     if (stream_ == nullptr) {
-        Note(LogType::Error, "Open log file: couldn\xB4" "t open the log file \"%s\".\n", path_.c_str());
+        Note(LogType::Error,
+             "Open log file: couldn\xB4"
+             "t open the log file \"%s\".\n",
+             path_.c_str());
         return false;
     }
     return true;
@@ -41,7 +44,8 @@ bool LogFile::Close() {
     int result = std::fclose(stream_);
     stream_ = nullptr;
     if (result != 0) {
-        Note(LogType::Error, "Close: an error occurred while closing log file \"%s\".\n", path_.c_str());
+        Note(LogType::Error, "Close: an error occurred while closing log file \"%s\".\n",
+             path_.c_str());
         return false;
     }
     return true;
@@ -50,7 +54,9 @@ bool LogFile::Close() {
 bool LogFile::WriteEntry(const char* text) {
     std::lock_guard<std::recursive_mutex> guard(lock_);
     if (stream_ == nullptr) {
-        Note(LogType::Error, "WriteEntry: couldn\xB4" "t write log file because there is no open file\n");
+        Note(LogType::Error,
+             "WriteEntry: couldn\xB4"
+             "t write log file because there is no open file\n");
         return false;
     }
     if (std::fputs(text, stream_) < 0) {
@@ -63,7 +69,8 @@ bool LogFile::WriteEntry(const char* text) {
     }
     if (checkAfterEachEntry_ && !BackupIfRequired()) {
         Note(LogType::Error,
-             "WriteEntry: BackupIfRequired failed after writing entry \"%s\" in the log file\n", text);
+             "WriteEntry: BackupIfRequired failed after writing entry \"%s\" in the log file\n",
+             text);
         return false;
     }
     return true;
@@ -89,7 +96,10 @@ bool LogFile::BackupIfRequired() {
     Note(LogType::Info, "opening new log file \"%s\" ...\n", path_.c_str());
     stream_ = std::fopen(path_.c_str(), "a+");
     if (stream_ == nullptr) {
-        Note(LogType::Error, "couldn\xB4" "t open new log file \"%s\"\n", path_.c_str());
+        Note(LogType::Error,
+             "couldn\xB4"
+             "t open new log file \"%s\"\n",
+             path_.c_str());
         return false;
     }
     return true;
@@ -101,7 +111,9 @@ bool LogFile::CloseForBackup() {
         return false;
     Note(LogType::Info, "BackupIfRequired: closing current log file ...\n");
     if (std::fclose(stream_) != 0)
-        Note(LogType::Warning, "BackupIfRequired: couldn\xB4" "t close current log file\n");
+        Note(LogType::Warning,
+             "BackupIfRequired: couldn\xB4"
+             "t close current log file\n");
     stream_ = nullptr;
     return true;
 }
@@ -110,16 +122,20 @@ bool LogFile::MoveToBackup() {
     std::string backup = std::filesystem::path(path_).replace_extension("bak").string();
     std::error_code error;
     if (std::filesystem::exists(backup, error)) {
-        Note(LogType::Info, "BackupIfRequired: deleting old backup file \"%s\" ...\n", backup.c_str());
+        Note(LogType::Info, "BackupIfRequired: deleting old backup file \"%s\" ...\n",
+             backup.c_str());
         if (std::remove(backup.c_str()) != 0) {
-            Note(LogType::Error, "BackupIfRequired: old backup file couldn\xB4" "t be deleted\n");
+            Note(LogType::Error,
+                 "BackupIfRequired: old backup file couldn\xB4"
+                 "t be deleted\n");
             return false;
         }
     }
     Note(LogType::Info, "BackupIfRequired: creating new backup file \"%s\" ...\n", backup.c_str());
     if (std::rename(path_.c_str(), backup.c_str()) != 0) {
         Note(LogType::Error,
-             "BackupIfRequired: couldn\xB4" "t rename current log file to create a backup\n");
+             "BackupIfRequired: couldn\xB4"
+             "t rename current log file to create a backup\n");
         return false;
     }
     return true;

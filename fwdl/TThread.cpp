@@ -18,14 +18,16 @@ DWORD TThread::Start() {
     stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (stopEvent_ == nullptr) {
         DWORD error = GetLastError();
-        FwdlLog(LogType::Error, "Start: create stop event failed with error = 0x%08X.\n", unsigned(error));
+        FwdlLog(LogType::Error, "Start: create stop event failed with error = 0x%08X.\n",
+                unsigned(error));
         return error;
     }
     unsigned threadId = 0;
     HANDLE thread = reinterpret_cast<HANDLE>(
         _beginthreadex(nullptr, 0, &TThread::Run_ThreadRoutine, this, CREATE_SUSPENDED, &threadId));
     if (thread == nullptr) {
-        FwdlLog(LogType::Error, "Start: _beginthreadex failed with errno = 0x%08X.\n", unsigned(errno));
+        FwdlLog(LogType::Error, "Start: _beginthreadex failed with errno = 0x%08X.\n",
+                unsigned(errno));
         CloseHandle(stopEvent_);
         stopEvent_ = nullptr;
         return 1;
@@ -33,7 +35,8 @@ DWORD TThread::Start() {
     thread_ = thread;
     if (ResumeThread(thread) == DWORD(-1)) {
         DWORD error = GetLastError();
-        FwdlLog(LogType::Error, "Start: ResumeThread failed with error = 0x%08X.\n", unsigned(error));
+        FwdlLog(LogType::Error, "Start: ResumeThread failed with error = 0x%08X.\n",
+                unsigned(error));
         CloseHandle(thread);
         CloseHandle(stopEvent_);
         thread_ = nullptr;
@@ -53,7 +56,8 @@ void TThread::Stop() {
         }
         FwdlLog(LogType::Info, "Stop: stopping thread...\n");
         if (stopEvent_ != nullptr && !SetEvent(stopEvent_)) {
-            FwdlLog(LogType::Error, "Stop: set event that stops the thread failed with error = 0x%08X.\n",
+            FwdlLog(LogType::Error,
+                    "Stop: set event that stops the thread failed with error = 0x%08X.\n",
                     unsigned(GetLastError()));
             return;
         }
@@ -82,7 +86,8 @@ void TThread::ReleaseHandles() {
                     unsigned(GetLastError()));
         stopEvent_ = nullptr;
         if (!CloseHandle(thread))
-            FwdlLog(LogType::Error, "Run_ThreadRoutine: Closing thread handle failed with error = 0x%08X.\n",
+            FwdlLog(LogType::Error,
+                    "Run_ThreadRoutine: Closing thread handle failed with error = 0x%08X.\n",
                     unsigned(GetLastError()));
     }
     thread_.store(nullptr);

@@ -64,7 +64,8 @@ DWORD TvcDevice::Read(uint64_t offset, void* buffer, DWORD count, DWORD waitMs) 
     DWORD status = AsyncReadSync(&address, buffer, count, &transferred, waitMs);
     if (status != TVC_STATUS_SUCCESS) {
         std::memset(buffer, 0, count);
-        FwdlLog(LogType::Data, "Read: AsyncReadSync returned with result 0x%08X.\n", unsigned(status));
+        FwdlLog(LogType::Data, "Read: AsyncReadSync returned with result 0x%08X.\n",
+                unsigned(status));
         return status;
     }
     if (transferred != count) {
@@ -81,8 +82,7 @@ DWORD TvcDevice::Write(uint64_t offset, const void* buffer, DWORD count, DWORD w
         return TVC_STATUS_NOT_OPEN;
     TVC_BUS_ADDRESS address = AddressOf(offset);
     DWORD transferred = 0;
-    DWORD status =
-        AsyncWriteSync(&address, const_cast<void*>(buffer), count, &transferred, waitMs);
+    DWORD status = AsyncWriteSync(&address, const_cast<void*>(buffer), count, &transferred, waitMs);
     if (status != TVC_STATUS_SUCCESS) {
         FwdlLog(LogType::Error, "Write: AsyncWriteSync returned with result 0x%08X.\n",
                 unsigned(status));
@@ -101,7 +101,8 @@ TVCFWDL_STATUS TvcDevice::ReadDeviceInfo() {
     DWORD status = Read(DeviceLayout::InfoBlockAddress, m_DeviceInfoBlock,
                         DeviceLayout::InfoBlockSize, INFINITE);
     if (status != TVC_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "ReadDeviceInfo: Read failed with error 0x%08X\n", unsigned(status));
+        FwdlLog(LogType::Error, "ReadDeviceInfo: Read failed with error 0x%08X\n",
+                unsigned(status));
         return TVCFWDL_STATUS_READ_FAILED;
     }
     // Dates take 8 characters, times 6, each pair 16 bytes of the block.
@@ -127,7 +128,8 @@ DWORD TvcDevice::PayloadWords(DWORD code) {
 }
 
 TVCFWDL_STATUS TvcDevice::WriteRequest(DWORD code, BYTE* record) {
-    FwdlLog(LogType::Data, "TvcDevice::WriteRequest (ID = %u) ...\n", unsigned(m_RequestCounter + 1));
+    FwdlLog(LogType::Data, "TvcDevice::WriteRequest (ID = %u) ...\n",
+            unsigned(m_RequestCounter + 1));
     DWORD words = PayloadWords(code);
     if (words == kNoPayload) {
         FwdlLog(LogType::Error, "WriteRequest: unexpected request command code 0x%02x\n",
@@ -141,7 +143,8 @@ TVCFWDL_STATUS TvcDevice::WriteRequest(DWORD code, BYTE* record) {
     PutWord(record, 4, word + words * 16777216);
     DWORD status = Write(DeviceLayout::RequestAddress, record, DeviceLayout::RecordSize, INFINITE);
     if (status != TVC_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "WriteRequest: Write with command code 0x%02x failed with error 0x%08X.\n",
+        FwdlLog(LogType::Error,
+                "WriteRequest: Write with command code 0x%02x failed with error 0x%08X.\n",
                 unsigned(code), unsigned(status));
         return TVCFWDL_STATUS_WRITE_FAILED;
     }
@@ -153,7 +156,8 @@ TVCFWDL_STATUS TvcDevice::ReadResponse(BYTE* record, DWORD timeoutMs) {
     std::memset(record, 0, DeviceLayout::RecordSize);
     DWORD start = GetTickCount();
     for (;;) {
-        DWORD result = Read(DeviceLayout::ResponseAddress, record, DeviceLayout::RecordSize, INFINITE);
+        DWORD result =
+            Read(DeviceLayout::ResponseAddress, record, DeviceLayout::RecordSize, INFINITE);
         if (result == TVC_STATUS_SUCCESS) {
             DWORD answer = WordAt(record, 4);
             if ((answer & 0xFFFFFF) == m_LastRequest) {
@@ -161,7 +165,8 @@ TVCFWDL_STATUS TvcDevice::ReadResponse(BYTE* record, DWORD timeoutMs) {
                         unsigned(m_LastRequest & 0xFFFF));
                 return TVCFWDL_STATUS_SUCCESS;
             }
-            FwdlLog(LogType::Info, "ReadResponse: ignore received response of command 0x%02x (ID = %u)\n",
+            FwdlLog(LogType::Info,
+                    "ReadResponse: ignore received response of command 0x%02x (ID = %u)\n",
                     unsigned((answer >> 16) & 0xFF), unsigned(answer & 0xFFFF));
         } else if (result == TVC_STATUS_UNIT_REMOVED) {
             FwdlLog(LogType::Error, "ReadResponse: Read failed with TVC_STATUS = 0x%08X\n",
@@ -177,10 +182,11 @@ TVCFWDL_STATUS TvcDevice::ReadResponse(BYTE* record, DWORD timeoutMs) {
 
 TVCFWDL_STATUS TvcDevice::TimeoutStatus(DWORD lastResult, DWORD timeoutMs) {
     DWORD code = (m_LastRequest >> 16) & 0xFF;
-    FwdlLog(LogType::Error,
-            "ReadResponse: Read with command 0x%02x failed with timeout for given timeout period of "
-            "%u ms.\nLast result of periodic calls to Read was 0x%08X\n",
-            unsigned(code), unsigned(timeoutMs), unsigned(lastResult));
+    FwdlLog(
+        LogType::Error,
+        "ReadResponse: Read with command 0x%02x failed with timeout for given timeout period of "
+        "%u ms.\nLast result of periodic calls to Read was 0x%08X\n",
+        unsigned(code), unsigned(timeoutMs), unsigned(lastResult));
     switch (code) {
     case RequestCode::Reset: return TVCFWDL_STATUS_TIMEOUT_RESET;
     case RequestCode::DownloadStart: return TVCFWDL_STATUS_TIMEOUT_DOWNLOAD_START;
@@ -213,9 +219,11 @@ TVCFWDL_STATUS TvcDevice::RequestReset(DWORD type) {
 }
 
 TVCFWDL_STATUS TvcDevice::RequestDownloadStart(DWORD objectType, TvdFile& file) {
-    FwdlLog(LogType::Info, "TvcDevice::RequestDownloadStart(object type = %d) ...\n", int(objectType));
+    FwdlLog(LogType::Info, "TvcDevice::RequestDownloadStart(object type = %d) ...\n",
+            int(objectType));
     if (objectType == 2 || objectType == 4 || objectType == 5) {
-        FwdlLog(LogType::Error, "RequestDownloadStart: download of object type %u is not implemented\n",
+        FwdlLog(LogType::Error,
+                "RequestDownloadStart: download of object type %u is not implemented\n",
                 unsigned(objectType));
         return TVCFWDL_STATUS_NOT_SUPPORTED;
     }
@@ -288,7 +296,8 @@ TVCFWDL_STATUS TvcDevice::DownloadStart(DWORD objectType, TvdFile& file, DWORD* 
 
 TVCFWDL_STATUS TvcDevice::DownloadBlock(DWORD number, DWORD address, const BYTE* data, DWORD size) {
     FwdlLog(LogType::Info,
-            "executing download block: sequence number = %u, block size = %u, block address = 0x%08X ...\n",
+            "executing download block: sequence number = %u, block size = %u, block address = "
+            "0x%08X ...\n",
             unsigned(number), unsigned(size), unsigned(address));
     TVCFWDL_STATUS status = WriteRequestData(data, size);
     if (status != TVCFWDL_STATUS_SUCCESS) {
@@ -308,9 +317,10 @@ TVCFWDL_STATUS TvcDevice::DownloadBlock(DWORD number, DWORD address, const BYTE*
     }
     DWORD answered = WordAt(response, 8);
     if (answered != number) {
-        FwdlLog(LogType::Error,
-                "DownloadBlock: request sequence number %u differs from response sequence number %u\n",
-                unsigned(number), unsigned(answered));
+        FwdlLog(
+            LogType::Error,
+            "DownloadBlock: request sequence number %u differs from response sequence number %u\n",
+            unsigned(number), unsigned(answered));
         return TVCFWDL_STATUS_NOT_SUPPORTED;
     }
     int32_t result = int32_t(WordAt(response, 12));
@@ -356,7 +366,8 @@ TVCFWDL_STATUS TvcDevice::DownloadObject(DWORD objectType, TvdFile& file, Downlo
     DWORD blockSize = 0;
     result = DownloadStart(objectType, file, &blockSize);
     if (result != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadObject: DownloadStart failed with TVCFWDL_STATUS 0x%08X.\n",
+        FwdlLog(LogType::Error,
+                "DownloadObject: DownloadStart failed with TVCFWDL_STATUS 0x%08X.\n",
                 unsigned(result));
         return result;
     }
@@ -372,7 +383,8 @@ TVCFWDL_STATUS TvcDevice::DownloadObject(DWORD objectType, TvdFile& file, Downlo
     }
     if (crc != object.Crc) {
         FwdlLog(LogType::Error,
-                "DownloadObject: crc value returned by the device after download differs from original crc value\n");
+                "DownloadObject: crc value returned by the device after download differs from "
+                "original crc value\n");
         return TVCFWDL_STATUS_CRC_MISMATCH;
     }
     return TVCFWDL_STATUS_SUCCESS;
@@ -389,7 +401,8 @@ TVCFWDL_STATUS TvcDevice::ObjectOf(DWORD objectType, TvdFile& file, ObjectData& 
                 unsigned(objectType));
         return TVCFWDL_STATUS_NOT_SUPPORTED;
     }
-    return objectType == ObjectType::CnEData ? CnEOf(file, object) : ImageOf(objectType, file, object);
+    return objectType == ObjectType::CnEData ? CnEOf(file, object)
+                                             : ImageOf(objectType, file, object);
 }
 
 TVCFWDL_STATUS TvcDevice::ImageOf(DWORD objectType, TvdFile& file, ObjectData& object) {
@@ -400,7 +413,8 @@ TVCFWDL_STATUS TvcDevice::ImageOf(DWORD objectType, TvdFile& file, ObjectData& o
     DWORD maximum = InfoWord(DeviceLayout::MaxImageLength);
     if (length > maximum) {
         FwdlLog(LogType::Error,
-                "DownloadObject: TVD file image is too large ->lenght = %u, max length accepted by the device = %u.\n",
+                "DownloadObject: TVD file image is too large ->lenght = %u, max length accepted by "
+                "the device = %u.\n",
                 unsigned(length), unsigned(maximum));
         return TVCFWDL_STATUS_IMAGE_TOO_LARGE;
     }
@@ -445,16 +459,20 @@ TVCFWDL_STATUS TvcDevice::SendBlocks(const ObjectData& object, DWORD blockSize,
     for (DWORD offset = 0; offset < object.Length; ++number) {
         DWORD remaining = object.Length - offset;
         DWORD size = blockSize < remaining ? blockSize : remaining;
-        TVCFWDL_STATUS result = DownloadBlock(number, object.Address + offset, object.Data + offset, size);
+        TVCFWDL_STATUS result =
+            DownloadBlock(number, object.Address + offset, object.Data + offset, size);
         if (result != TVCFWDL_STATUS_SUCCESS) {
-            FwdlLog(LogType::Error, "DownloadObject: DownloadBlock %d failed with TVCFWDL_STATUS 0x%08X.\n",
+            FwdlLog(LogType::Error,
+                    "DownloadObject: DownloadBlock %d failed with TVCFWDL_STATUS 0x%08X.\n",
                     int(number), unsigned(result));
-            FwdlLog(LogType::Info,
-                    "DownloadObject: download will be aborted by sending 'download end' request...\n");
+            FwdlLog(
+                LogType::Info,
+                "DownloadObject: download will be aborted by sending 'download end' request...\n");
             DWORD crc = 0;
             TVCFWDL_STATUS ended = DownloadEnd(&crc);
             if (ended != TVCFWDL_STATUS_SUCCESS)
-                FwdlLog(LogType::Error, "DownloadObject: DownloadEnd failed with TVCFWDL_STATUS = 0x%08X\n",
+                FwdlLog(LogType::Error,
+                        "DownloadObject: DownloadEnd failed with TVCFWDL_STATUS = 0x%08X\n",
                         unsigned(ended));
             return result;
         }
@@ -475,7 +493,8 @@ TVCFWDL_STATUS TvcDevice::ProgramGuid(DWORD first, DWORD second) {
     PutWord(record, 12, second);
     TVCFWDL_STATUS status = WriteRequest(RequestCode::ProgramGuid, record);
     if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "ProgramGuid: RequestProgramGuid failed with TVCFWDL_STATUS 0x%08X.\n",
+        FwdlLog(LogType::Error,
+                "ProgramGuid: RequestProgramGuid failed with TVCFWDL_STATUS 0x%08X.\n",
                 unsigned(status));
         return status;
     }

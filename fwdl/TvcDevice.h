@@ -59,8 +59,7 @@ public:
 
     virtual TVCFWDL_STATUS SetTimeout(DWORD index, DWORD milliseconds);
     virtual TVCFWDL_STATUS DownloadStart(DWORD objectType, TvdFile& file, DWORD* blockSize);
-    virtual TVCFWDL_STATUS DownloadBlock(DWORD number, DWORD address, const BYTE* data,
-                                         DWORD size);
+    virtual TVCFWDL_STATUS DownloadBlock(DWORD number, DWORD address, const BYTE* data, DWORD size);
     virtual TVCFWDL_STATUS DownloadObject(DWORD objectType, TvdFile& file, DownloadStatus& status);
     virtual TVCFWDL_STATUS DownloadEnd(DWORD* crc);
     virtual TVCFWDL_STATUS ProgramGuid(DWORD first, DWORD second);

@@ -26,8 +26,8 @@ DWORD BigEndianWord(const BYTE* bytes) {
 
 std::string GuidText(const BYTE* guid) {
     char text[24];
-    std::snprintf(text, sizeof text, "0x%02X%02X%02X%02X%02X%02X%02X%02X", guid[0], guid[1], guid[2],
-                  guid[3], guid[4], guid[5], guid[6], guid[7]);
+    std::snprintf(text, sizeof text, "0x%02X%02X%02X%02X%02X%02X%02X%02X", guid[0], guid[1],
+                  guid[2], guid[3], guid[4], guid[5], guid[6], guid[7]);
     return text;
 }
 
@@ -63,12 +63,13 @@ TVCFWDL_STATUS TvcFwdlDevice::Open(DWORD index, HDEVINFO deviceInfoSet, const GU
     if (result == TVCFWDL_STATUS_SUCCESS && !HasManufacturerMagic()) {
         const BYTE* found = m_DeviceInfoBlock;
         const char* expected = DeviceLayout::ManufacturerMagic;
-        FwdlLog(LogType::Error,
-                "Open: unexpected manufacturer ID 0x%02x%02x%02x%02x%02x%02x%02x%02x of the device. "
-                "Expected ID is 0x%02x%02x%02x%02x%02x%02x%02x%02x.\n",
-                found[0], found[1], found[2], found[3], found[4], found[5], found[6], found[7],
-                expected[0], expected[1], expected[2], expected[3], expected[4], expected[5],
-                expected[6], expected[7]);
+        FwdlLog(
+            LogType::Error,
+            "Open: unexpected manufacturer ID 0x%02x%02x%02x%02x%02x%02x%02x%02x of the device. "
+            "Expected ID is 0x%02x%02x%02x%02x%02x%02x%02x%02x.\n",
+            found[0], found[1], found[2], found[3], found[4], found[5], found[6], found[7],
+            expected[0], expected[1], expected[2], expected[3], expected[4], expected[5],
+            expected[6], expected[7]);
         result = TVCFWDL_STATUS_WRONG_MANUFACTURER;
     }
     if (result != TVCFWDL_STATUS_SUCCESS) {
@@ -108,7 +109,8 @@ TVCFWDL_STATUS TvcFwdlDevice::GetDeviceInfo(TVCFWDL_DEVICE_INFO* info, bool forc
     if (force || !HasManufacturerMagic()) {
         TVCFWDL_STATUS status = ReadDeviceInfo();
         if (status != TVCFWDL_STATUS_SUCCESS) {
-            FwdlLog(LogType::Error, "GetDeviceInfo: ReadDeviceInfo failed with TVCFWDL_STATUS 0x%08X\n",
+            FwdlLog(LogType::Error,
+                    "GetDeviceInfo: ReadDeviceInfo failed with TVCFWDL_STATUS 0x%08X\n",
                     unsigned(status));
             return status;
         }
@@ -154,8 +156,8 @@ TVCFWDL_STATUS TvcFwdlDevice::Reopen(const BYTE oldGuid[8], DWORD limitMs) {
         if (device != INVALID_HANDLE_VALUE)
             break;
         if (elapsed >= limitMs) {
-            FwdlLog(LogType::Error, "reopen failed, err=%u. Timeout=%u ms\n", unsigned(GetLastError()),
-                    unsigned(limitMs));
+            FwdlLog(LogType::Error, "reopen failed, err=%u. Timeout=%u ms\n",
+                    unsigned(GetLastError()), unsigned(limitMs));
             return TVCFWDL_STATUS_TIMEOUT_RESET;
         }
         Sleep(kReopenStepMs);
@@ -174,9 +176,10 @@ TVCFWDL_STATUS TvcFwdlDevice::Reopen(const BYTE oldGuid[8], DWORD limitMs) {
     }
     const BYTE* newGuid = m_DeviceInfoBlock + DeviceLayout::Guid;
     if (std::memcmp(newGuid, oldGuid, 8) != 0) {
-        FwdlLog(LogType::Error,
-                "GUID in info register of reopend device is different. Old GUID = %s, new GUID = %s\n",
-                GuidText(oldGuid).c_str(), GuidText(newGuid).c_str());
+        FwdlLog(
+            LogType::Error,
+            "GUID in info register of reopend device is different. Old GUID = %s, new GUID = %s\n",
+            GuidText(oldGuid).c_str(), GuidText(newGuid).c_str());
         Close();
         return TVCFWDL_STATUS_DEVICE_NOT_FOUND;
     }
@@ -228,10 +231,11 @@ TVCFWDL_STATUS TvcFwdlDevice::ResetProt1and2(DWORD type) {
     DWORD limit = m_Timeouts[TVCFWDL_TIMEOUT_RESET];
     DWORD elapsed = 0;
     if (!WaitForInfoBlock("ResetProt1and2", false, limit, elapsed)) {
-        FwdlLog(LogType::Error,
-                "ResetProt1and2: failed with timeout for given timeout period of %u ms while waiting "
-                "for device to come up\n",
-                unsigned(limit));
+        FwdlLog(
+            LogType::Error,
+            "ResetProt1and2: failed with timeout for given timeout period of %u ms while waiting "
+            "for device to come up\n",
+            unsigned(limit));
         return TVCFWDL_STATUS_TIMEOUT_RESET;
     }
     status = GetDeviceInfo(nullptr, true);
@@ -260,10 +264,11 @@ TVCFWDL_STATUS TvcFwdlDevice::ResetProt3(DWORD type) {
     DWORD limit = timeout > kProt3MinimumLimitMs ? timeout : kProt3MinimumLimitMs;
     DWORD elapsed = 0;
     if (!WaitForInfoBlock("ResetProt3", true, limit, elapsed)) {
-        FwdlLog(LogType::Error,
-                "ResetProt3: failed with timeout for given timeout period of %u ms while waiting for "
-                "device to come up\n",
-                unsigned(timeout));
+        FwdlLog(
+            LogType::Error,
+            "ResetProt3: failed with timeout for given timeout period of %u ms while waiting for "
+            "device to come up\n",
+            unsigned(timeout));
         return TVCFWDL_STATUS_TIMEOUT_RESET;
     }
     FwdlLog(LogType::Info, "ResetProt3: Device has been removed. Reopening...\n");
@@ -292,7 +297,8 @@ TVCFWDL_STATUS TvcFwdlDevice::SetState(DWORD change, BYTE* rebootRequired) {
     HDEVINFO set = m_Context.DeviceInfoSet();
     if (!SetupDiSetClassInstallParamsA(set, GetDeviceInfoData(), &params.ClassInstallHeader,
                                        sizeof params)) {
-        FwdlLog(LogType::Error, "SetState: SetupDiSetClassInstallParams failed with error = 0x%08X\n",
+        FwdlLog(LogType::Error,
+                "SetState: SetupDiSetClassInstallParams failed with error = 0x%08X\n",
                 unsigned(GetLastError()));
         return TVCFWDL_STATUS_FAILED;
     }

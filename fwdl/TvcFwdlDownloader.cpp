@@ -18,10 +18,9 @@ TvcFwdlDownloader::~TvcFwdlDownloader() = default;
 
 std::string TvcFwdlDownloader::ControlDevicePath(const GUID& g) {
     char path[64];
-    std::snprintf(path, sizeof path,
-                  "\\\\.\\{%08x-%04x-%04x-%02x%02x-%02x%02x%02x%02x%02x%02x}", unsigned(g.Data1),
-                  unsigned(g.Data2), unsigned(g.Data3), g.Data4[0], g.Data4[1], g.Data4[2],
-                  g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
+    std::snprintf(path, sizeof path, "\\\\.\\{%08x-%04x-%04x-%02x%02x-%02x%02x%02x%02x%02x%02x}",
+                  unsigned(g.Data1), unsigned(g.Data2), unsigned(g.Data3), g.Data4[0], g.Data4[1],
+                  g.Data4[2], g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
     return path;
 }
 

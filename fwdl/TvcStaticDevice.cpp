@@ -39,7 +39,8 @@ DWORD TvcStaticDevice::StopAllDevices() {
     FwdlLog(LogType::Info, "[TvcStaticDevice::StopAllDevices\n");
     DWORD status = Open();
     if (status != 0) {
-        FwdlLog(LogType::Error, "StopAllDevices: Open static device failed with TVCFWDL_STATUS 0x%08X\n",
+        FwdlLog(LogType::Error,
+                "StopAllDevices: Open static device failed with TVCFWDL_STATUS 0x%08X\n",
                 unsigned(status));
         return status;
     }
@@ -56,7 +57,8 @@ DWORD TvcStaticDevice::StartAllDevices() {
     FwdlLog(LogType::Info, "[TvcStaticDevice::StartAllDevices\n");
     DWORD status = Open();
     if (status != 0) {
-        FwdlLog(LogType::Error, "StartAllDevices: Open static device failed with TVCFWDL_STATUS 0x%08X\n",
+        FwdlLog(LogType::Error,
+                "StartAllDevices: Open static device failed with TVCFWDL_STATUS 0x%08X\n",
                 unsigned(status));
         return status;
     }

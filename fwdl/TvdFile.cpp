@@ -17,11 +17,17 @@ struct TvdFile::Part {
     TVCFWDL_STATUS crcStatus;
 };
 
-const TvdFile::Part TvdFile::Image1Part = {"GetImage1", "image 1", TvdLayout::Image1Offset,
-                                           TvdLayout::Image1Length, TvdLayout::Image1Crc,
+const TvdFile::Part TvdFile::Image1Part = {"GetImage1",
+                                           "image 1",
+                                           TvdLayout::Image1Offset,
+                                           TvdLayout::Image1Length,
+                                           TvdLayout::Image1Crc,
                                            TVCFWDL_STATUS_IMAGE_CRC};
-const TvdFile::Part TvdFile::CnEPart = {"GetCnE", "CnE data", TvdLayout::CnEOffset,
-                                        TvdLayout::CnELength, TvdLayout::CnECrc,
+const TvdFile::Part TvdFile::CnEPart = {"GetCnE",
+                                        "CnE data",
+                                        TvdLayout::CnEOffset,
+                                        TvdLayout::CnELength,
+                                        TvdLayout::CnECrc,
                                         TVCFWDL_STATUS_CNE_CRC};
 
 TvdFile::~TvdFile() {
@@ -60,7 +66,8 @@ size_t TvdFile::HeaderSize() const {
 
 TVCFWDL_STATUS TvdFile::ReadHeader() {
     if (std::fread(header_.Bytes(), 1, TvdLayout::CommonSize, stream_) != TvdLayout::CommonSize) {
-        FwdlLog(LogType::Error, "reading common file header from file '%s' failed\n", fileName_.c_str());
+        FwdlLog(LogType::Error, "reading common file header from file '%s' failed\n",
+                fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     TVCFWDL_STATUS status = ReadMagic();
@@ -80,7 +87,8 @@ TVCFWDL_STATUS TvdFile::ReadMagic() {
         return TVCFWDL_STATUS_SUCCESS;
     }
     if (!header_.HasMagic(TvdLayout::MagicV1)) {
-        FwdlLog(LogType::Error, "unknown file identifier for file '%s' found.\n", fileName_.c_str());
+        FwdlLog(LogType::Error, "unknown file identifier for file '%s' found.\n",
+                fileName_.c_str());
         return TVCFWDL_STATUS_FILE_FORMAT;
     }
     fileVersion_ = header_.Word(TvdLayout::FileVersion);
@@ -112,15 +120,16 @@ TVCFWDL_STATUS TvdFile::ReadSpecificHeader() {
 TVCFWDL_STATUS TvdFile::CheckHeader() {
     uint32_t dataOffset = header_.FirstDataOffset(fileVersion_);
     if (dataOffset == 0)
-        FwdlLog(LogType::Warning, "File '%s' has no data. Therefore length of info text is unknown.\n",
+        FwdlLog(LogType::Warning,
+                "File '%s' has no data. Therefore length of info text is unknown.\n",
                 fileName_.c_str());
     if (header_.ComputeCrc(HeaderSize()) != header_.Word(TvdLayout::HeaderCrc)) {
         FwdlLog(LogType::Error, "Unexpected crc header value in file '%s'\n", fileName_.c_str());
         return TVCFWDL_STATUS_HEADER_CRC;
     }
     if (dataOffset != 0 && dataOffset < HeaderSize()) {
-        FwdlLog(LogType::Error, "data offset %u in file '%s' lies inside the file header\n", dataOffset,
-                fileName_.c_str());
+        FwdlLog(LogType::Error, "data offset %u in file '%s' lies inside the file header\n",
+                dataOffset, fileName_.c_str());
         return TVCFWDL_STATUS_FILE_FORMAT;
     }
     infoLength_ = dataOffset == 0 ? 0 : uint32_t(dataOffset - HeaderSize());
@@ -222,10 +231,11 @@ TVCFWDL_STATUS TvdFile::ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& b
     }
     // Past the end of the file the read would come short: no need to allocate.
     bool fits = uint64_t(offset) + length <= fileSize_;
-    std::unique_ptr<uint8_t[]> data(fits ? new (std::nothrow) uint8_t[size_t(length) + 1] : nullptr);
+    std::unique_ptr<uint8_t[]> data(fits ? new (std::nothrow) uint8_t[size_t(length) + 1]
+                                         : nullptr);
     if (fits && !data) {
-        FwdlLog(LogType::Error, "allocating %u bytes for %s of file '%s' failed\n", length, part.noun,
-                fileName_.c_str());
+        FwdlLog(LogType::Error, "allocating %u bytes for %s of file '%s' failed\n", length,
+                part.noun, fileName_.c_str());
         return TVCFWDL_STATUS_FAILED;
     }
     if (!fits || std::fread(data.get(), 1, length, stream_) != length) {
@@ -233,7 +243,8 @@ TVCFWDL_STATUS TvdFile::ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& b
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     if (Crc32(data.get(), length) != header_.Word(part.crcField)) {
-        FwdlLog(LogType::Error, "Unexpected crc value of %s in file '%s'\n", part.noun, fileName_.c_str());
+        FwdlLog(LogType::Error, "Unexpected crc value of %s in file '%s'\n", part.noun,
+                fileName_.c_str());
         return part.crcStatus;
     }
     buffer = std::move(data);

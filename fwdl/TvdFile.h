@@ -48,7 +48,8 @@ private:
     TVCFWDL_STATUS ReadSpecificHeader();
     TVCFWDL_STATUS CheckHeader();
     TVCFWDL_STATUS ReadInfoText();
-    TVCFWDL_STATUS LoadPart(const Part& part, std::unique_ptr<uint8_t[]>& buffer, const uint8_t** out);
+    TVCFWDL_STATUS LoadPart(const Part& part, std::unique_ptr<uint8_t[]>& buffer,
+                            const uint8_t** out);
     TVCFWDL_STATUS ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& buffer);
 
     TvdHeader header_;

@@ -29,7 +29,8 @@ uint32_t TvdHeader::ComputeCrc(size_t headerSize) const {
 }
 
 uint32_t TvdHeader::FirstDataOffset(uint32_t fileVersion) const {
-    const size_t v0Order[] = {TvdLayout::Image1Offset, TvdLayout::Image2Offset, TvdLayout::CnEOffset};
+    const size_t v0Order[] = {TvdLayout::Image1Offset, TvdLayout::Image2Offset,
+                              TvdLayout::CnEOffset};
     const size_t v1Order[] = {TvdLayout::Image1Offset, TvdLayout::CnEOffset};
     const size_t* order = fileVersion == 0 ? v0Order : v1Order;
     size_t count = fileVersion == 0 ? 3 : 2;

@@ -145,7 +145,8 @@ TVCFWDL_STATUS TVCFWDL_IsUserAdmin(uint32_t* IsAdmin);
 #endif
 
 TVCFWDL_STATIC_ASSERT(sizeof(TVCFWDL_TVD_FILE_INFO) == 556, "file info record is 556 bytes");
-TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, FirmwareVersion) == 4, "FirmwareVersion at 4");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, FirmwareVersion) == 4,
+                      "FirmwareVersion at 4");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, FirmwareBuild) == 8, "FirmwareBuild at 8");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_TVD_FILE_INFO, CompatibleHardwareVersion) == 12,
                       "CompatibleHardwareVersion at 12");
@@ -159,8 +160,10 @@ TVCFWDL_STATIC_ASSERT(sizeof(TVCFWDL_DEVICE_INFO) == 468, "device info record is
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Magic) == 336, "Magic at 336");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, GuidHi) == 356, "GuidHi at 356");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Date1) == 372, "Date1 at 372");
-TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, FirmwareVersion) == 396, "FirmwareVersion at 396");
-TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, MaxImageLength) == 408, "MaxImageLength at 408");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, FirmwareVersion) == 396,
+                      "FirmwareVersion at 396");
+TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, MaxImageLength) == 408,
+                      "MaxImageLength at 408");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Date2) == 412, "Date2 at 412");
 TVCFWDL_STATIC_ASSERT(offsetof(TVCFWDL_DEVICE_INFO, Reserved4) == 464, "last word at 464");
 

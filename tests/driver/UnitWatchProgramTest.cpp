@@ -42,8 +42,9 @@ TEST_F(UnitWatchProgramTest, ReportsAUnitUnpluggedAndPluggedBackWithTheBusTool) 
     std::string log = dir_.file("watch.txt");
     std::string script = dir_.file("session.sh");
     ASSERT_TRUE(TextFile::writeAtomic(
-        script, "waitfor() { i=0; until [ \"$(grep -cs \"$1\" " + log + ")\" -ge $2 ]; do\n"
-                "  i=$((i+1)); [ $i -gt 600 ] && return 1; sleep 0.05; done; }\n" +
+        script, "waitfor() { i=0; until [ \"$(grep -cs \"$1\" " + log +
+                    ")\" -ge $2 ]; do\n"
+                    "  i=$((i+1)); [ $i -gt 600 ] && return 1; sleep 0.05; done; }\n" +
                     std::string(UNITWATCH_PATH) + " --seconds 60 > " + log + " & pid=$!\n" +
                     "waitfor 'levels: 0.0' 1 && " + TVCBUS_PATH + " unplug 1 && " +
                     "waitfor 'levels: none' 1 && " + TVCBUS_PATH + " plug 1 && " +
@@ -52,9 +53,9 @@ TEST_F(UnitWatchProgramTest, ReportsAUnitUnpluggedAndPluggedBackWithTheBusTool) 
     std::string out;
     ASSERT_TRUE(TextFile::read(log, out));
     const std::string levels = "levels: 0.0 13.9 27.7 41.6 429.8 415.9 407.8 inf";
-    EXPECT_TRUE(inOrder(lines(out), {"units changed: 1 unit, watching unit 1", levels,
-                                     "units changed: 0 units", "levels: none",
-                                     "units changed: 1 unit, watching unit 1", levels}))
+    EXPECT_TRUE(inOrder(lines(out),
+                        {"units changed: 1 unit, watching unit 1", levels, "units changed: 0 units",
+                         "levels: none", "units changed: 1 unit, watching unit 1", levels}))
         << out;
 }
 

@@ -28,10 +28,12 @@ TEST(GuidFromString, UnparsableTextFails) {
     std::string longText = "{01234567-89ab-CDEF-0123-456789ABCDEF}" + std::string(80, ' ');
     EXPECT_EQ(1u, GuidFromString(longText.c_str(), &guid));
     EXPECT_EQ(1u, GuidFromString(nullptr, &guid));
-    std::string failed = "ERROR: GuidFromString: CLSIDFromString failed with error = 0x800401F3 (HRESULT)\n";
-    EXPECT_EQ(failed + failed +
-                  "ERROR: GuidFromString: NULL pointer found instead of a pointer to a guid string\n",
-              capture.Text());
+    std::string failed =
+        "ERROR: GuidFromString: CLSIDFromString failed with error = 0x800401F3 (HRESULT)\n";
+    EXPECT_EQ(
+        failed + failed +
+            "ERROR: GuidFromString: NULL pointer found instead of a pointer to a guid string\n",
+        capture.Text());
 }
 
 }  // namespace

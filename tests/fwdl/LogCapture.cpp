@@ -11,7 +11,8 @@ LogCapture::LogCapture(const std::string& logFileKeys) {
         "[LogType1]\nName=ERROR\nEnabled=1\n"
         "[LogType2]\nName=WARNING\nEnabled=1\n"
         "[LogType3]\nName=INFO\nEnabled=1\n"
-        "[LogFile]\nPathAndName=" + dir_.file("log.txt") + "\n" + logFileKeys;
+        "[LogFile]\nPathAndName=" +
+        dir_.file("log.txt") + "\n" + logFileKeys;
     WriteWholeFile(dir_.file("capture.cfg"), cfg);
     TheLogConfig().ConfigureFrom(dir_.file("capture.cfg"));
 }

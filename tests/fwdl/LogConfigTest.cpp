@@ -65,7 +65,8 @@ TEST(LogConfig, EmptyConfigurationFileIsFilledWithDefaults) {
     }
     EXPECT_EQ("", Key(cfg, "LogType32", "Name"));
     EXPECT_EQ("0", Key(cfg, "LogType32", "Enabled"));
-    const char* prefixKeys[] = {"ThreadIdExtension", "ModuleTokenExtension", "TypeExtension", "TimeExtension"};
+    const char* prefixKeys[] = {"ThreadIdExtension", "ModuleTokenExtension", "TypeExtension",
+                                "TimeExtension"};
     const char* traceView[] = {"1", "1", "1", "0"};
     const char* logFile[] = {"1", "0", "1", "1"};
     for (int i = 0; i < 4; ++i) {
@@ -96,13 +97,15 @@ TEST(LogConfig, OnlyPathAndNameEnablesNoType) {
 }
 
 TEST(LogConfig, FileLinesCarryTheConfiguredPrefixesAndNames) {
-    LogCapture capture("ThreadIdExtension=1\nModuleTokenExtension=1\nTypeExtension=1\n"
-                       "[Common]\nModuleToken=TOK\n[LogType4]\nName=BUS\nEnabled=1\n");
+    LogCapture capture(
+        "ThreadIdExtension=1\nModuleTokenExtension=1\nTypeExtension=1\n"
+        "[Common]\nModuleToken=TOK\n[LogType4]\nName=BUS\nEnabled=1\n");
     FwdlLog(LogType::Error, "one %d\n", 1);
     FwdlLog(LogType::Data, "read %s\n", "block");
     FwdlLog(LogType::Error | LogType::Info, "no exact mask\n");
     std::string prefix = ThreadPrefix() + "TOK: ";
-    EXPECT_EQ(prefix + "ERROR: one 1\n" + prefix + "BUS: read block\n" + prefix + "ERROR: no exact mask\n",
+    EXPECT_EQ(prefix + "ERROR: one 1\n" + prefix + "BUS: read block\n" + prefix +
+                  "ERROR: no exact mask\n",
               capture.Text());
 }
 
@@ -121,7 +124,9 @@ TEST(LogConfig, FaultyFormatIsLoggedAsSuch) {
 TEST(LogConfig, EntryPastMaxSizeMovesTheFileToOneBackup) {
     LogCapture capture("TypeExtension=1\nMaxSize=100\nCheckSizeAfterEachEntry=1\n");
     // Each entry is 48 bytes: the third takes the file past 100 bytes.
-    auto entry = [](int n) { return "ERROR: entry " + std::to_string(n) + std::string(32, '.') + "\n"; };
+    auto entry = [](int n) {
+        return "ERROR: entry " + std::to_string(n) + std::string(32, '.') + "\n";
+    };
     for (int n = 1; n <= 4; ++n)
         FwdlLog(LogType::Error, "entry %d%s\n", n, std::string(32, '.').c_str());
     std::string backup = capture.Dir().file("log.bak");
@@ -165,17 +170,20 @@ TEST(LogConfig, LogFileFailuresGoToTheDebuggerOutput) {
     std::string path = dir.file("no/such/folder.log");
     testing::internal::CaptureStderr();
     EXPECT_FALSE(config.EnableLogging(path.c_str()));
-    EXPECT_EQ("INFO: Open log file \"" + path + "\" ...\n"
-              "ERROR: Open log file: couldn\xB4t open the log file \"" + path + "\".\n",
+    EXPECT_EQ("INFO: Open log file \"" + path +
+                  "\" ...\n"
+                  "ERROR: Open log file: couldn\xB4t open the log file \"" +
+                  path + "\".\n",
               testing::internal::GetCapturedStderr());
 
     ASSERT_TRUE(config.EnableLogging("/dev/full"));
     testing::internal::CaptureStderr();
     config.Log(LogType::Error, "lost\n");
-    EXPECT_EQ("ERROR: lost\n"
-              "ERROR: WriteEntry: flushing \"ERROR: lost\n\" in the log file failed\n"
-              "ERROR: Logging to the logfile failed.\n",
-              testing::internal::GetCapturedStderr());
+    EXPECT_EQ(
+        "ERROR: lost\n"
+        "ERROR: WriteEntry: flushing \"ERROR: lost\n\" in the log file failed\n"
+        "ERROR: Logging to the logfile failed.\n",
+        testing::internal::GetCapturedStderr());
     config.EnableLogging(nullptr);
 }
 

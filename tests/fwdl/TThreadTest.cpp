@@ -39,7 +39,8 @@ bool EndsWithin(const TThread& thread, std::chrono::seconds limit) {
 
 std::string StartedLine(DWORD id) {
     char text[80];
-    std::snprintf(text, sizeof text, "INFO: Start: thread with thread ID 0x%X started.\n", unsigned(id));
+    std::snprintf(text, sizeof text, "INFO: Start: thread with thread ID 0x%X started.\n",
+                  unsigned(id));
     return text;
 }
 
@@ -65,12 +66,13 @@ TEST(TThread, StopSignalsTheRoutineAndWaitsForItsEnd) {
     ASSERT_EQ(0u, thread.Start());
     thread.Stop();
     EXPECT_FALSE(thread.IsRunning());
-    EXPECT_EQ("ERROR: Stop: no running thread to stop.\n"
-              "INFO: Start: starting new thread ...\n" +
-                  StartedLine(thread.WorkerId()) +
-                  "INFO: Stop: stopping thread...\n"
-                  "INFO: Stop: thread stopped.\n",
-              capture.Text());
+    EXPECT_EQ(
+        "ERROR: Stop: no running thread to stop.\n"
+        "INFO: Start: starting new thread ...\n" +
+            StartedLine(thread.WorkerId()) +
+            "INFO: Stop: stopping thread...\n"
+            "INFO: Stop: thread stopped.\n",
+        capture.Text());
 }
 
 }  // namespace

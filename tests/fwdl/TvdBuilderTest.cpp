@@ -27,8 +27,8 @@ TvdContent LiteralContent() {
 }
 
 uint32_t WordAt(const std::vector<uint8_t>& bytes, size_t offset) {
-    return uint32_t(bytes[offset]) | uint32_t(bytes[offset + 1]) << 8 | uint32_t(bytes[offset + 2]) << 16 |
-           uint32_t(bytes[offset + 3]) << 24;
+    return uint32_t(bytes[offset]) | uint32_t(bytes[offset + 1]) << 8 |
+           uint32_t(bytes[offset + 2]) << 16 | uint32_t(bytes[offset + 3]) << 24;
 }
 
 TEST(TvdBuilder, VersionZeroFileLayout) {

@@ -18,7 +18,9 @@ std::vector<uint8_t> Head(size_t count) {
 class TvdFileTest : public testing::Test {
 protected:
     std::string Path(const char* name) const { return capture_.Dir().file(name); }
-    std::string Make(const char* name, const TvdContent& content) { return WriteTvd(Path(name), content); }
+    std::string Make(const char* name, const TvdContent& content) {
+        return WriteTvd(Path(name), content);
+    }
     std::string Log() const { return capture_.Text(); }
 
     LogCapture capture_;
@@ -39,10 +41,10 @@ TEST_F(TvdFileTest, LiteralFileIsReadAndDescribed) {
     std::memset(&info, 0xAA, sizeof info);
     ASSERT_EQ(TVCFWDL_STATUS_SUCCESS, file_.GetFileInfo(&info));
     std::vector<uint8_t> expected(556, 0);
-    const uint8_t head[] = {0x44, 0x33, 0x22, 0x11, 0x02, 0x00, 0x01, 0x00, 0x07, 0, 0, 0, 0x05, 0, 0, 0,
-                            '2', '0', '2', '4', '0', '1', '3', '1', 0, 0, 0, 0,
-                            '1', '2', '3', '4', '5', '6', 0, 0, 0, 0, 0, 0,
-                            0xDE, 0xA0, 0x00, 'H', 'i', '!', '\n'};
+    const uint8_t head[] = {0x44, 0x33, 0x22, 0x11, 0x02, 0x00, 0x01, 0x00, 0x07, 0,   0,   0,
+                            0x05, 0,    0,    0,    '2',  '0',  '2',  '4',  '0',  '1', '3', '1',
+                            0,    0,    0,    0,    '1',  '2',  '3',  '4',  '5',  '6', 0,   0,
+                            0,    0,    0,    0,    0xDE, 0xA0, 0x00, 'H',  'i',  '!', '\n'};
     std::memcpy(expected.data(), head, sizeof head);
     EXPECT_EQ(expected, std::vector<uint8_t>(reinterpret_cast<uint8_t*>(&info),
                                              reinterpret_cast<uint8_t*>(&info) + sizeof info));
@@ -86,10 +88,16 @@ TEST_F(TvdFileTest, OpenRefusesMissingShortAndForeignFiles) {
     EXPECT_EQ(TVCFWDL_STATUS_FILE_FORMAT, file_.Open(version2.c_str()));
     EXPECT_FALSE(file_.IsOpen());
 
-    EXPECT_EQ("ERROR: TvdFile::Open: file '" + missing + "' could not be found.\n"
-              "ERROR: reading common file header from file '" + shortHeader + "' failed\n"
-              "ERROR: unknown file identifier for file '" + foreign + "' found.\n"
-              "ERROR: file '" + version2 + "': expected file version = 1, found version = 2\n",
+    EXPECT_EQ("ERROR: TvdFile::Open: file '" + missing +
+                  "' could not be found.\n"
+                  "ERROR: reading common file header from file '" +
+                  shortHeader +
+                  "' failed\n"
+                  "ERROR: unknown file identifier for file '" +
+                  foreign +
+                  "' found.\n"
+                  "ERROR: file '" +
+                  version2 + "': expected file version = 1, found version = 2\n",
               Log());
 }
 
@@ -104,9 +112,13 @@ TEST_F(TvdFileTest, OpenRefusesShortSpecificHeadersAndInfoText) {
     std::string info = Path("info.tvd");
     WriteBytes(info, Head(98));
     EXPECT_EQ(TVCFWDL_STATUS_FILE_READ_FAILED, file_.Open(info.c_str()));
-    EXPECT_EQ("ERROR: reading V0-specific file header from file '" + v0 + "' failed\n"
-              "ERROR: reading V1-specific file header from file '" + v1 + "' failed\n"
-              "ERROR: reading info text of file '" + info + "' failed\n",
+    EXPECT_EQ("ERROR: reading V0-specific file header from file '" + v0 +
+                  "' failed\n"
+                  "ERROR: reading V1-specific file header from file '" +
+                  v1 +
+                  "' failed\n"
+                  "ERROR: reading info text of file '" +
+                  info + "' failed\n",
               Log());
 }
 
@@ -118,7 +130,8 @@ TEST_F(TvdFileTest, FlippedHeaderByteFailsTheHeaderCrc) {
             if (version == 1 && offset >= 40 && offset < 44)
                 continue;
             FlipByte(path, offset);
-            EXPECT_EQ(TVCFWDL_STATUS_HEADER_CRC, file_.Open(path.c_str())) << version << ":" << offset;
+            EXPECT_EQ(TVCFWDL_STATUS_HEADER_CRC, file_.Open(path.c_str()))
+                << version << ":" << offset;
             FlipByte(path, offset);
         }
         EXPECT_EQ(TVCFWDL_STATUS_SUCCESS, file_.Open(path.c_str()));
@@ -127,7 +140,8 @@ TEST_F(TvdFileTest, FlippedHeaderByteFailsTheHeaderCrc) {
     std::string path = Make("one.tvd", SampleContent(0));
     FlipByte(path, 30);
     file_.Open(path.c_str());
-    EXPECT_NE(std::string::npos, Log().rfind("ERROR: Unexpected crc header value in file '" + path + "'\n"));
+    EXPECT_NE(std::string::npos,
+              Log().rfind("ERROR: Unexpected crc header value in file '" + path + "'\n"));
 }
 
 TEST_F(TvdFileTest, SecondOpenIsRefusedAndCloseForgetsEverything) {
@@ -142,21 +156,23 @@ TEST_F(TvdFileTest, SecondOpenIsRefusedAndCloseForgetsEverything) {
     TVCFWDL_TVD_FILE_INFO info;
     std::memset(&info, 0xAA, sizeof info);
     EXPECT_EQ(TVCFWDL_STATUS_FAILED, file_.GetFileInfo(&info));
-    EXPECT_EQ(std::vector<uint8_t>(556, 0), std::vector<uint8_t>(reinterpret_cast<uint8_t*>(&info),
-                                                                 reinterpret_cast<uint8_t*>(&info) + 556));
+    EXPECT_EQ(std::vector<uint8_t>(556, 0),
+              std::vector<uint8_t>(reinterpret_cast<uint8_t*>(&info),
+                                   reinterpret_cast<uint8_t*>(&info) + 556));
     const uint8_t* part = nullptr;
     uint32_t got = 7;
     EXPECT_EQ(TVCFWDL_STATUS_FAILED, file_.GetImage1(&part));
     EXPECT_EQ(TVCFWDL_STATUS_FAILED, file_.GetCnE(&part));
     EXPECT_EQ(TVCFWDL_STATUS_FAILED, file_.ResetFilePtr());
     EXPECT_EQ(TVCFWDL_STATUS_FAILED, file_.Read(&got, 4, &got));
-    EXPECT_EQ("ERROR: TvdFile::Open: file is already open.\n"
-              "ERROR: TvdFile::GetFileInfo: no open tvd file.\n"
-              "ERROR: TvdFile::GetImage1: no open tvd file.\n"
-              "ERROR: TvdFile::GetCnE: no open tvd file.\n"
-              "ERROR: TvdFile::ResetFilePtr: no open tvd file.\n"
-              "ERROR: TvdFile::Read: no open tvd file.\n",
-              Log());
+    EXPECT_EQ(
+        "ERROR: TvdFile::Open: file is already open.\n"
+        "ERROR: TvdFile::GetFileInfo: no open tvd file.\n"
+        "ERROR: TvdFile::GetImage1: no open tvd file.\n"
+        "ERROR: TvdFile::GetCnE: no open tvd file.\n"
+        "ERROR: TvdFile::ResetFilePtr: no open tvd file.\n"
+        "ERROR: TvdFile::Read: no open tvd file.\n",
+        Log());
 }
 
 TEST_F(TvdFileTest, FileWithoutDataOffsetsHasNoInfoText) {
@@ -172,7 +188,9 @@ TEST_F(TvdFileTest, FileWithoutDataOffsetsHasNoInfoText) {
     EXPECT_EQ(nullptr, part);
     EXPECT_EQ(TVCFWDL_STATUS_SUCCESS, file_.GetCnE(&part));
     EXPECT_EQ(nullptr, part);
-    EXPECT_EQ("WARNING: File '" + path + "' has no data. Therefore length of info text is unknown.\n", Log());
+    EXPECT_EQ(
+        "WARNING: File '" + path + "' has no data. Therefore length of info text is unknown.\n",
+        Log());
 }
 
 TEST_F(TvdFileTest, InfoTextOf512CharactersIsCutTo511) {
@@ -191,8 +209,9 @@ TEST_F(TvdFileTest, InfoTextOf512CharactersIsCutTo511) {
     ASSERT_EQ(TVCFWDL_STATUS_SUCCESS, file_.GetFileInfo(&info));
     EXPECT_EQ(std::string(511, 'b'), std::string(info.InfoText));
     EXPECT_EQ(0, info.Reserved);
-    EXPECT_EQ("WARNING: Info text of file " + path + " will be truncated.\n"
-              "WARNING: TVCFWDL_TVD_FILE_INFO_TEXT_SIZE has to be greater then 512\n",
+    EXPECT_EQ("WARNING: Info text of file " + path +
+                  " will be truncated.\n"
+                  "WARNING: TVCFWDL_TVD_FILE_INFO_TEXT_SIZE has to be greater then 512\n",
               Log());
 }
 
@@ -207,8 +226,10 @@ TEST_F(TvdFileTest, DamagedImageAndCnEDataAreCaughtByTheirCrcs) {
     EXPECT_EQ(nullptr, part);
     EXPECT_EQ(TVCFWDL_STATUS_CNE_CRC, file_.GetCnE(&part));
     EXPECT_EQ(nullptr, part);
-    EXPECT_EQ("ERROR: Unexpected crc value of image 1 in file '" + path + "'\n"
-              "ERROR: Unexpected crc value of CnE data in file '" + path + "'\n",
+    EXPECT_EQ("ERROR: Unexpected crc value of image 1 in file '" + path +
+                  "'\n"
+                  "ERROR: Unexpected crc value of CnE data in file '" +
+                  path + "'\n",
               Log());
 }
 
@@ -221,8 +242,10 @@ TEST_F(TvdFileTest, PartsBeyondTheFileEndAreShortReads) {
     const uint8_t* part = nullptr;
     EXPECT_EQ(TVCFWDL_STATUS_FILE_READ_FAILED, file_.GetImage1(&part));
     EXPECT_EQ(TVCFWDL_STATUS_FILE_READ_FAILED, file_.GetCnE(&part));
-    EXPECT_EQ("ERROR: reading image 1 of file '" + path + "' failed\n"
-              "ERROR: reading CnE data of file '" + path + "' failed\n",
+    EXPECT_EQ("ERROR: reading image 1 of file '" + path +
+                  "' failed\n"
+                  "ERROR: reading CnE data of file '" +
+                  path + "' failed\n",
               Log());
 }
 
@@ -251,9 +274,10 @@ TEST_F(TvdFileTest, VersionOneFileIsReadOnlyAsAWhole) {
     EXPECT_EQ(112u + 9 + 64 + 16, got);
     whole.resize(got);
     EXPECT_EQ(ReadBytes(path), whole);
-    EXPECT_EQ("ERROR: TvdFile::GetImage1: file version 0 required.\n"
-              "ERROR: TvdFile::GetCnE: file version 0 required.\n",
-              Log());
+    EXPECT_EQ(
+        "ERROR: TvdFile::GetImage1: file version 0 required.\n"
+        "ERROR: TvdFile::GetCnE: file version 0 required.\n",
+        Log());
 }
 
 }  // namespace

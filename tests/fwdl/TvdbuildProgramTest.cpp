@@ -36,7 +36,8 @@ protected:
     std::string MakeInputs() {
         WriteBytes(dir_.file("app.bin"), std::vector<uint8_t>(300, 0x5A));
         WriteBytes(dir_.file("cne.bin"), {1, 2, 3, 4});
-        return "--image " + dir_.file("app.bin") + " --address 0x10000 --cne " + dir_.file("cne.bin") +
+        return "--image " + dir_.file("app.bin") + " --address 0x10000 --cne " +
+               dir_.file("cne.bin") +
                " --info 'Release 2.1' --firmware-version 0x00020001 --firmware-build 9"
                " --hardware 3 --vendor 0xA0DE --date 20240131 --time 120000";
     }
@@ -54,13 +55,19 @@ TEST_F(TvdbuildProgram, MadeFilesAreAcceptedAndDescribed) {
         EXPECT_EQ("Release 2.1", file.InfoText());
         Outcome described = RunTvdbuild("describe " + out);
         EXPECT_EQ(0, described.exitCode) << described.output;
-        const char* lines[] = {"Header CRC: ", "Firmware:   version 0x00020001, build 9\n",
-                               "Hardware:   0x00000003\n", "Vendor:     0x00A0DE\n",
-                               "Date:       \"20240131\"\n", "Time:       \"120000\"\n",
-                               "    | Release 2.1\n", "address 0x00010000, CRC ", "(valid)\n",
+        const char* lines[] = {"Header CRC: ",
+                               "Firmware:   version 0x00020001, build 9\n",
+                               "Hardware:   0x00000003\n",
+                               "Vendor:     0x00A0DE\n",
+                               "Date:       \"20240131\"\n",
+                               "Time:       \"120000\"\n",
+                               "    | Release 2.1\n",
+                               "address 0x00010000, CRC ",
+                               "(valid)\n",
                                "Library:    accepted\n"};
         for (const char* line : lines)
-            EXPECT_NE(std::string::npos, described.output.find(line)) << line << "\n" << described.output;
+            EXPECT_NE(std::string::npos, described.output.find(line)) << line << "\n"
+                                                                      << described.output;
     }
 }
 
@@ -79,9 +86,12 @@ TEST_F(TvdbuildProgram, BadInputGivesExitCodeTwo) {
     EXPECT_EQ(2, RunTvdbuild("").exitCode);
     EXPECT_EQ(2, RunTvdbuild("frobnicate").exitCode);
     EXPECT_EQ(2, RunTvdbuild("make --image " + dir_.file("app.bin") + " --address 0").exitCode);
-    EXPECT_EQ(2, RunTvdbuild("make -o " + dir_.file("x") + " --image " + dir_.file("app.bin")).exitCode);
+    EXPECT_EQ(
+        2, RunTvdbuild("make -o " + dir_.file("x") + " --image " + dir_.file("app.bin")).exitCode);
     EXPECT_EQ(2, RunTvdbuild("make -o " + dir_.file("x") + " --vendor 12x").exitCode);
-    EXPECT_EQ(2, RunTvdbuild("make -o " + dir_.file("x") + " --image " + dir_.file("none") + " --address 0").exitCode);
+    EXPECT_EQ(2, RunTvdbuild("make -o " + dir_.file("x") + " --image " + dir_.file("none") +
+                             " --address 0")
+                     .exitCode);
     Outcome missing = RunTvdbuild("describe " + dir_.file("none"));
     EXPECT_EQ(2, missing.exitCode);
     EXPECT_EQ("tvdbuild: cannot read '" + dir_.file("none") + "'\n", missing.output);

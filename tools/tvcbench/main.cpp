@@ -35,8 +35,8 @@ std::string WriteFirmware(const std::filesystem::path& folder) {
     if (!TvdBuilder::Build(content, bytes, error))
         return std::string();
     std::string path = (folder / "bench.tvd").string();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return path;
 }
 
@@ -82,8 +82,9 @@ bool Run(FwdlApi& api, const std::string& file, uint32_t blockSize) {
     api.CloseDevice();
     double transfer = Seconds(firstSeen, lastSeen);
     double rate = transfer > 0 ? (done - first) / transfer : 0;
-    std::printf("block size %5u: status %u, %u bytes, transfer %8.4f s, %8.2f MB/s, whole run %6.2f s\n",
-                blockSize, status, done, transfer, rate / 1e6, whole);
+    std::printf(
+        "block size %5u: status %u, %u bytes, transfer %8.4f s, %8.2f MB/s, whole run %6.2f s\n",
+        blockSize, status, done, transfer, rate / 1e6, whole);
     return status == 0;
 }
 
@@ -102,10 +103,12 @@ int main(int argc, char** argv) {
     FwdlApi api;
     std::string error;
     if (file.empty() || !api.Load(argc > 1 ? argv[1] : FwdlApi::DefaultPath(), error)) {
-        std::fprintf(stderr, "tvcbench: %s\n", file.empty() ? "cannot write the firmware file" : error.c_str());
+        std::fprintf(stderr, "tvcbench: %s\n",
+                     file.empty() ? "cannot write the firmware file" : error.c_str());
         return 2;
     }
-    std::printf("1 MiB image to a simulated protocol-2 unit, time scale %s\n", std::getenv("TVC_SIM_TIME_SCALE"));
+    std::printf("1 MiB image to a simulated protocol-2 unit, time scale %s\n",
+                std::getenv("TVC_SIM_TIME_SCALE"));
     bool ok = true;
     for (uint32_t blockSize : {512u, 2048u, 4096u})
         ok = Run(api, file, blockSize) && ok;

@@ -16,11 +16,11 @@ std::string ProgressView::Line(uint32_t done, uint32_t total) const {
     double rate = moving > 0 ? lastBytes_ / moving / 1000 : 0.0;
     double percent = total ? 100.0 * done / total : 0;
     int filled = int(percent / 5);
-    std::string bar = "[" + std::string(size_t(filled), '#') + std::string(size_t(20 - filled), '.') + "]";
+    std::string bar =
+        "[" + std::string(size_t(filled), '#') + std::string(size_t(20 - filled), '.') + "]";
     char text[256];
     std::snprintf(text, sizeof text, "%s %5.1f%% %u/%u bytes %7.1f kB/s %6.1f s  %s", bar.c_str(),
-                  percent, done, total, rate, seconds,
-                  Phase(done, total));
+                  percent, done, total, rate, seconds, Phase(done, total));
     return text;
 }
 

@@ -6,7 +6,8 @@
 
 namespace {
 
-const char* const kTimeoutNames[] = {"reset", "start", "block", "end", "program-guid", "init-params"};
+const char* const kTimeoutNames[] = {"reset", "start",        "block",
+                                     "end",   "program-guid", "init-params"};
 
 bool Number(const std::string& text, uint32_t& value) {
     if (text.empty())
@@ -28,7 +29,8 @@ const char* UpdateOptions::Usage() {
            "       tvcupdate [options] check N FILE       check FILE against unit N\n"
            "       tvcupdate [options] download N FILE    download FILE to unit N\n"
            "options:\n"
-           "  --library PATH        the download library (default: $TVC_FWDL_LIBRARY, else beside tvcupdate)\n"
+           "  --library PATH        the download library (default: $TVC_FWDL_LIBRARY, else beside "
+           "tvcupdate)\n"
            "  --guid TEXT           interface GUID of the units\n"
            "  --log FILE            let the library log into FILE\n"
            "  --with-cne            download CnE data with the program\n"
@@ -50,7 +52,8 @@ bool UpdateOptions::ParseTimeout(const std::string& text, std::string& error) {
             return true;
         }
     }
-    error = "bad timeout \"" + text + "\" (NAME=MS with NAME reset, start, block, end, program-guid or init-params)";
+    error = "bad timeout \"" + text +
+            "\" (NAME=MS with NAME reset, start, block, end, program-guid or init-params)";
     return false;
 }
 
@@ -68,7 +71,8 @@ bool UpdateOptions::Parse(int argc, char** argv, std::string& error) {
             plain = true;
         else if (arg == "--no-restart")
             offerRestart = false;
-        else if ((arg == "--library" || arg == "--guid" || arg == "--log" || arg == "--timeout") && !hasValue) {
+        else if ((arg == "--library" || arg == "--guid" || arg == "--log" || arg == "--timeout") &&
+                 !hasValue) {
             error = arg + " needs a value";
             return false;
         } else if (arg == "--library")

@@ -28,7 +28,8 @@ bool Index(const std::string& text, uint32_t& index) {
 
 int Updater::Run() {
     if (!options_.logFile.empty() && api_.EnableLogging(options_.logFile.c_str()) != 0)
-        std::fprintf(stderr, "tvcupdate: warning: the library cannot log into %s\n", options_.logFile.c_str());
+        std::fprintf(stderr, "tvcupdate: warning: the library cannot log into %s\n",
+                     options_.logFile.c_str());
     const std::string& command = options_.command;
     size_t count = options_.arguments.size();
     if (command == "list" && count == 0)
@@ -60,13 +61,17 @@ bool Updater::Enumerate(uint32_t& count) {
 void Updater::PrintDevice(uint32_t index, const TVCFWDL_DEVICE_INFO& info, bool full) {
     std::printf("unit %u: GUID 0x%08X%08X, model 0x%08X, firmware 0x%08X build %u, protocol %u%s\n",
                 index, info.GuidHi, info.GuidLo, info.HardwareModelID, info.FirmwareVersion,
-                info.FirmwareBuild, info.ProtocolVersion, info.BootloaderMode ? ", in bootloader" : "");
+                info.FirmwareBuild, info.ProtocolVersion,
+                info.BootloaderMode ? ", in bootloader" : "");
     if (!full)
         return;
     std::printf("  magic            %s\n", Field(info.Magic, sizeof info.Magic).c_str());
-    std::printf("  firmware date    %s %s\n", Field(info.Date1, 12).c_str(), Field(info.Time1, 12).c_str());
-    std::printf("  bootloader date  %s %s\n", Field(info.Date2, 12).c_str(), Field(info.Time2, 12).c_str());
-    std::printf("  production date  %s %s\n", Field(info.Date3, 12).c_str(), Field(info.Time3, 12).c_str());
+    std::printf("  firmware date    %s %s\n", Field(info.Date1, 12).c_str(),
+                Field(info.Time1, 12).c_str());
+    std::printf("  bootloader date  %s %s\n", Field(info.Date2, 12).c_str(),
+                Field(info.Time2, 12).c_str());
+    std::printf("  production date  %s %s\n", Field(info.Date3, 12).c_str(),
+                Field(info.Time3, 12).c_str());
     std::printf("  largest image    %u bytes\n", info.MaxImageLength);
     std::string description = Field(reinterpret_cast<const char*>(info.Properties), 256);
     if (!description.empty())
@@ -114,9 +119,9 @@ int Updater::Describe() {
     if (status != TVCFWDL_STATUS_SUCCESS)
         return Fail(("reading " + file).c_str(), status);
     std::printf("%s: firmware 0x%08X build %u for model 0x%08X, vendor 0x%02X%02X%02X, %s %s\n",
-                file.c_str(), info.FirmwareVersion, info.FirmwareBuild, info.CompatibleHardwareVersion,
-                info.NodeVendorId[0], info.NodeVendorId[1], info.NodeVendorId[2],
-                Field(info.Date, 12).c_str(), Field(info.Time, 12).c_str());
+                file.c_str(), info.FirmwareVersion, info.FirmwareBuild,
+                info.CompatibleHardwareVersion, info.NodeVendorId[0], info.NodeVendorId[1],
+                info.NodeVendorId[2], Field(info.Date, 12).c_str(), Field(info.Time, 12).c_str());
     if (info.InfoText[0] != '\0')
         std::printf("%s\n", info.InfoText);
     return Ok;
@@ -163,9 +168,10 @@ void Updater::PrintConditions(uint32_t index, const char* file, uint32_t conditi
         return;
     bool withCne = (options_.flags & TVCFWDL_START_WITH_CNE) != 0;
     if (withCne || unit.FirmwareVersion == 0 || unit.FirmwareVersion != image.FirmwareVersion)
-        std::printf("  the download will include CnE data (unit firmware 0x%08X, file 0x%08X%s);\n"
-                    "  a file without CnE data is refused when it starts (TVCFWDL_STATUS_NO_CNE_DATA)\n",
-                    unit.FirmwareVersion, image.FirmwareVersion, withCne ? ", --with-cne" : "");
+        std::printf(
+            "  the download will include CnE data (unit firmware 0x%08X, file 0x%08X%s);\n"
+            "  a file without CnE data is refused when it starts (TVCFWDL_STATUS_NO_CNE_DATA)\n",
+            unit.FirmwareVersion, image.FirmwareVersion, withCne ? ", --with-cne" : "");
 }
 
 int Updater::Download() {

@@ -26,7 +26,8 @@ bool TvdBuilder::Check(const TvdContent& content, std::string& error) {
 bool TvdBuilder::Build(const TvdContent& content, std::vector<uint8_t>& file, std::string& error) {
     if (!Check(content, error))
         return false;
-    size_t headerSize = content.fileVersion == 0 ? TvdLayout::V0HeaderSize : TvdLayout::V1HeaderSize;
+    size_t headerSize =
+        content.fileVersion == 0 ? TvdLayout::V0HeaderSize : TvdLayout::V1HeaderSize;
     size_t imageOffset = headerSize + content.infoText.size();
     size_t cneOffset = imageOffset + (content.hasImage ? content.image.size() : 0);
     if (cneOffset + content.cne.size() > 0xFFFFFFFFu) {
@@ -47,7 +48,8 @@ bool TvdBuilder::Build(const TvdContent& content, std::vector<uint8_t>& file, st
 }
 
 void TvdBuilder::FillCommon(const TvdContent& content, TvdHeader& header) {
-    std::memcpy(header.Bytes(), content.fileVersion == 0 ? TvdLayout::MagicV0 : TvdLayout::MagicV1, 4);
+    std::memcpy(header.Bytes(), content.fileVersion == 0 ? TvdLayout::MagicV0 : TvdLayout::MagicV1,
+                4);
     header.SetWord(TvdLayout::InfoWord, content.infoWord);
     std::memcpy(header.Bytes() + TvdLayout::Date, content.date.data(), content.date.size());
     std::memcpy(header.Bytes() + TvdLayout::Time, content.time.data(), content.time.size());

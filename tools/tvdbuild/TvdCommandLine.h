@@ -18,8 +18,8 @@ public:
 private:
     static int Make(const std::vector<std::string>& args);
     static int Describe(const std::vector<std::string>& args);
-    static bool ParseMake(const std::vector<std::string>& args, TvdContent& content, std::string& out,
-                          std::string& error);
+    static bool ParseMake(const std::vector<std::string>& args, TvdContent& content,
+                          std::string& out, std::string& error);
     static bool ParseOption(const std::string& name, const std::string& value, TvdContent& content,
                             std::string& out, std::string& error);
     static bool ParseNumber(const std::string& text, uint32_t& value);

@@ -51,8 +51,10 @@ void TvdDescriber::Describe() {
     if (DescribeFormat()) {
         DescribeIdentity();
         DescribeInfoText();
-        DescribePart("Image 1", {TvdLayout::Image1Offset, TvdLayout::Image1Length, TvdLayout::Image1Crc, true});
-        DescribePart("CnE data", {TvdLayout::CnEOffset, TvdLayout::CnELength, TvdLayout::CnECrc, false});
+        DescribePart("Image 1", {TvdLayout::Image1Offset, TvdLayout::Image1Length,
+                                 TvdLayout::Image1Crc, true});
+        DescribePart("CnE data",
+                     {TvdLayout::CnEOffset, TvdLayout::CnELength, TvdLayout::CnECrc, false});
     }
     DescribeLibraryCheck();
 }
@@ -69,16 +71,19 @@ bool TvdDescriber::DescribeFormat() {
     } else if (header_.HasMagic(TvdLayout::MagicV1) && header_.Word(TvdLayout::FileVersion) == 1) {
         version_ = 1;
     } else {
-        Fault("Format", "unknown: magic " + magic + Format(", version word %u", header_.Word(TvdLayout::FileVersion)));
+        Fault("Format", "unknown: magic " + magic +
+                            Format(", version word %u", header_.Word(TvdLayout::FileVersion)));
         return false;
     }
     headerSize_ = version_ == 0 ? TvdLayout::V0HeaderSize : TvdLayout::V1HeaderSize;
     if (bytes_.size() < headerSize_) {
-        Fault("Format", Format("version %u, but shorter than its %u-byte header", version_, unsigned(headerSize_)));
+        Fault("Format", Format("version %u, but shorter than its %u-byte header", version_,
+                               unsigned(headerSize_)));
         return false;
     }
     std::memcpy(header_.Bytes(), bytes_.data(), headerSize_);
-    Line("Format", Format("version %u (magic %s), header %u bytes", version_, magic.c_str(), unsigned(headerSize_)));
+    Line("Format", Format("version %u (magic %s), header %u bytes", version_, magic.c_str(),
+                          unsigned(headerSize_)));
     uint32_t computed = header_.ComputeCrc(headerSize_);
     Report(computed == header_.Word(TvdLayout::HeaderCrc), "Header CRC",
            CrcVerdict(header_.Word(TvdLayout::HeaderCrc), computed));
@@ -145,8 +150,9 @@ void TvdDescriber::DescribeLibraryCheck() {
         status = file.GetImage1(&part);
     if (status == TVCFWDL_STATUS_SUCCESS && file.FileVersion() == 0)
         status = file.GetCnE(&part);
-    Report(status == TVCFWDL_STATUS_SUCCESS, "Library",
-           status == TVCFWDL_STATUS_SUCCESS ? "accepted" : Format("refused with status %u", status));
+    Report(
+        status == TVCFWDL_STATUS_SUCCESS, "Library",
+        status == TVCFWDL_STATUS_SUCCESS ? "accepted" : Format("refused with status %u", status));
 }
 
 void TvdDescriber::Line(const char* label, const std::string& value) {

@@ -42,8 +42,8 @@ TEST_F(DeviceProtocolTest, RequestRecordAndCounter) {
     EXPECT_EQ(19u, device_.WriteRequest(7, record));
     EXPECT_EQ(1u, device_.RequestCounter());
     ASSERT_EQ(0u, device_.RequestDownloadBlock(3, 0x8000, 0x40));
-    const std::vector<uint8_t> second = {2,    0, 0, 0, 0x02, 0x00, 0x05, 0x03, 3, 0, 0, 0,
-                                         0x00, 0x80, 0, 0, 0x40, 0, 0, 0, 0};
+    const std::vector<uint8_t> second = {2, 0,    0,    0, 0x02, 0x00, 0x05, 0x03, 3, 0, 0,
+                                         0, 0x00, 0x80, 0, 0,    0x40, 0,    0,    0, 0};
     sent = SimMailbox::lastRequest(1);
     EXPECT_EQ(second, std::vector<uint8_t>(sent.begin(), sent.begin() + 21));
 }
@@ -58,8 +58,9 @@ TEST_F(DeviceProtocolTest, AnOldAnswerIsSkippedUntilTheRightOneArrives) {
     ASSERT_EQ(0u, device_.WriteRequest(12, record));
     ASSERT_EQ(0u, device_.ReadResponse(record, 5000));
     EXPECT_EQ(0x0C0002u, record[4] | record[5] << 8 | record[6] << 16);
-    EXPECT_NE(std::string::npos,
-              log.Text().find("INFO: ReadResponse: ignore received response of command 0x0c (ID = 1)\n"));
+    EXPECT_NE(
+        std::string::npos,
+        log.Text().find("INFO: ReadResponse: ignore received response of command 0x0c (ID = 1)\n"));
     // Too short a wait ends with the timeout of the request's code; the answer
     // comes so late that no stall of a loaded machine lets it in first.
     setUnitKey(1, "ResponseDelayMs", "600000");

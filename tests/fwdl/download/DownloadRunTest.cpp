@@ -52,7 +52,8 @@ TEST_F(DownloadRunTest, Protocol3SendsTheWholeFile) {
     EXPECT_EQ(ReadWholeFile(file).size(), total_);
     EXPECT_EQ(total_, done_);
     EXPECT_EQ("0x00020000", unitKey(1, "FirmwareVersion"));
-    EXPECT_NE(std::string::npos, LogText().find("ResetProt3: Device has been reopened successfully.\n"));
+    EXPECT_NE(std::string::npos,
+              LogText().find("ResetProt3: Device has been reopened successfully.\n"));
 }
 
 TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
@@ -68,9 +69,11 @@ TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
         {"FailBlock", "1", 2, 32, "executing download end...\n"},
         {"BadEndCrc", "1", 2, 34, "crc value returned by the device after download differs"},
         {"NoHalt", "1", 2, 30, "ResetProt1and2: bootloader couldn\xB4t halt in bootloader modus\n"},
-        {"NoStart", "1", 2, 29, "ResetProt1and2: bootloader couldn\xB4t start downloaded application\n"},
+        {"NoStart", "1", 2, 29,
+         "ResetProt1and2: bootloader couldn\xB4t start downloaded application\n"},
         {"NoHalt", "1", 3, 30, "ResetProt3: bootloader couldn\xB4t halt in bootloader modus\n"},
-        {"ReturnGuid", "0x0013A20000109999", 3, 14, "Old GUID = 0x0013A20000100001, new GUID = 0x0013A20000109999\n"},
+        {"ReturnGuid", "0x0013A20000109999", 3, 14,
+         "Old GUID = 0x0013A20000100001, new GUID = 0x0013A20000109999\n"},
         {"NoReturn", "1", 3, 24, "reopen failed, err=2. Timeout="},
         {"ResponseDelayMs", "1500", 2, 26, "DownloadBlock: Response failed\n"},
         {"RebootRequired", "1", 3, 40, "Reboot is required.\n"},
@@ -138,7 +141,8 @@ TEST_F(DownloadRunTest, ImageOneByteOverTheMaximumIsRefusedBeforeAnyRequest) {
     setUnitKey(1, "FirmwareVersion", "0x00020000");
     setUnitKey(1, "MaxImageLength", std::to_string(kImage - 1));
     EXPECT_EQ(37u, Download(File(Content(0))));
-    EXPECT_NE(std::string::npos, LogText().find("TVD file image is too large ->lenght = 3000, max length accepted by the device = 2999.\n"));
+    EXPECT_NE(std::string::npos, LogText().find("TVD file image is too large ->lenght = 3000, max "
+                                                "length accepted by the device = 2999.\n"));
     EXPECT_EQ(std::string::npos, LogText().find("executing download start"));
 }
 

@@ -13,8 +13,10 @@ TEST_F(ExportsTest, TheLibraryExportsExactlyTheThirteenFunctions) {
     std::string symbols;
     ASSERT_EQ(0, run(std::string("nm -D --defined-only ") + TVC_FWDL_LIBRARY, &symbols));
     EXPECT_EQ(
-        "TVCFWDL_CheckDownload\nTVCFWDL_CloseDevice\nTVCFWDL_EnableLogging\nTVCFWDL_EnumerateDevices\n"
-        "TVCFWDL_GetDeviceInfo\nTVCFWDL_GetDownloadStatus\nTVCFWDL_GetTvdFileInfo\nTVCFWDL_GetVersion\n"
+        "TVCFWDL_CheckDownload\nTVCFWDL_CloseDevice\nTVCFWDL_EnableLogging\nTVCFWDL_"
+        "EnumerateDevices\n"
+        "TVCFWDL_GetDeviceInfo\nTVCFWDL_GetDownloadStatus\nTVCFWDL_GetTvdFileInfo\nTVCFWDL_"
+        "GetVersion\n"
         "TVCFWDL_IsUserAdmin\nTVCFWDL_OpenDevice\nTVCFWDL_Reboot\nTVCFWDL_SetTimeout\n"
         "TVCFWDL_StartDownload\n",
         [&] {
@@ -92,18 +94,18 @@ TEST_F(ExportsTest, DeviceInfoRecordLayout) {
     std::memset(record, 0xEE, sizeof record);
     ASSERT_EQ(0u, Api().GetDeviceInfo(0, reinterpret_cast<TVCFWDL_DEVICE_INFO*>(record)));
     const uint8_t expected[132] = {
-        't', 'a', 'r', 'v', 'i', 'c', 'A', 'q', 0, 0, 0, 0,                         // 336 magic
-        2, 0, 0, 0, 1, 0, 0, 0,                                                     // 348 protocol, mode
-        0x00, 0xA2, 0x13, 0x00, 0x01, 0x00, 0x10, 0x00,                             // 356 GUID words
-        0x0D, 0x0C, 0x0B, 0x0A, 0, 0, 0, 0,                                         // 364 model, word 28
-        '2', '0', '2', '4', '0', '3', '0', '1', 0, 0, 0, 0,                         // 372 date 1
-        '1', '2', '0', '0', '0', '0', 0, 0, 0, 0, 0, 0,                             // 384 time 1
-        0x04, 0x03, 0x02, 0x01, 0x11, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x00, 0x10, 0x00,  // 396
-        '2', '0', '2', '3', '0', '9', '1', '5', 0, 0, 0, 0,                         // 412 date 2
-        '0', '9', '3', '0', '0', '0', 0, 0, 0, 0, 0, 0,                             // 424 time 2
-        '2', '0', '2', '3', '0', '9', '2', '0', 0, 0, 0, 0,                         // 436 date 3
-        '1', '5', '4', '5', '0', '0', 0, 0, 0, 0, 0, 0,                             // 448 time 3
-        0x55, 0, 0, 0, 1, 0, 0, 0,                                                  // 460
+        't',  'a',  'r',  'v',  'i',  'c',  'A',  'q',  0, 0, 0, 0,  // 336 magic
+        2,    0,    0,    0,    1,    0,    0,    0,                 // 348 protocol, mode
+        0x00, 0xA2, 0x13, 0x00, 0x01, 0x00, 0x10, 0x00,              // 356 GUID words
+        0x0D, 0x0C, 0x0B, 0x0A, 0,    0,    0,    0,                 // 364 model, word 28
+        '2',  '0',  '2',  '4',  '0',  '3',  '0',  '1',  0, 0, 0, 0,  // 372 date 1
+        '1',  '2',  '0',  '0',  '0',  '0',  0,    0,    0, 0, 0, 0,  // 384 time 1
+        0x04, 0x03, 0x02, 0x01, 0x11, 0,    0,    0,    0, 0, 0, 0, 0x00, 0x00, 0x10, 0x00,  // 396
+        '2',  '0',  '2',  '3',  '0',  '9',  '1',  '5',  0, 0, 0, 0,  // 412 date 2
+        '0',  '9',  '3',  '0',  '0',  '0',  0,    0,    0, 0, 0, 0,  // 424 time 2
+        '2',  '0',  '2',  '3',  '0',  '9',  '2',  '0',  0, 0, 0, 0,  // 436 date 3
+        '1',  '5',  '4',  '5',  '0',  '0',  0,    0,    0, 0, 0, 0,  // 448 time 3
+        0x55, 0,    0,    0,    1,    0,    0,    0,                 // 460
     };
     EXPECT_EQ(0, std::memcmp(expected, record + 336, sizeof expected));
     // The properties: bytes 88 to 423 of the driver's record, here its description text.

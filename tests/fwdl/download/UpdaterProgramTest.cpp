@@ -7,7 +7,8 @@ class UpdaterProgramTest : public LibraryRun {
 protected:
     int Update(const std::string& arguments, std::string* output, const std::string& input = "") {
         std::string feed = input.empty() ? "" : "echo " + input + " | ";
-        return run(feed + "TVC_SIM_TIME_SCALE=200 " TVCUPDATE_PROGRAM " --plain " + arguments, output);
+        return run(feed + "TVC_SIM_TIME_SCALE=200 " TVCUPDATE_PROGRAM " --plain " + arguments,
+                   output);
     }
 };
 
@@ -19,7 +20,8 @@ TEST_F(UpdaterProgramTest, DownloadSessionLeavesTheUnitWithTheNewFirmware) {
     EXPECT_EQ(0, Update("download 0 " + file, &output)) << output;
     EXPECT_NE(std::string::npos, output.find("preparing the unit")) << output;
     EXPECT_NE(std::string::npos, output.find("100.0% 3226/3226 bytes")) << output;
-    EXPECT_NE(std::string::npos, output.find("download finished: TVCFWDL_STATUS_SUCCESS (0): success\n"));
+    EXPECT_NE(std::string::npos,
+              output.find("download finished: TVCFWDL_STATUS_SUCCESS (0): success\n"));
     EXPECT_EQ(0, Update("list", &output));
     EXPECT_NE(std::string::npos, output.find("unit 0: GUID 0x0013A20000100001, model 0x00010001, "
                                              "firmware 0x00020000 build 5, protocol 3\n"))
@@ -31,8 +33,8 @@ TEST_F(UpdaterProgramTest, FailuresNameTheirStatusAndExitNonZero) {
     std::string output;
     setUnitKey(1, "FailStart", "1");
     EXPECT_EQ(3, Update("download 0 " + file, &output));
-    EXPECT_NE(std::string::npos,
-              output.find("the download failed: TVCFWDL_STATUS_DEVICE_ERROR (32): the unit answered with an error"))
+    EXPECT_NE(std::string::npos, output.find("the download failed: TVCFWDL_STATUS_DEVICE_ERROR "
+                                             "(32): the unit answered with an error"))
         << output;
     EXPECT_EQ(3, Update("describe " + dir_.file("missing.tvd"), &output));
     EXPECT_NE(std::string::npos, output.find("TVCFWDL_STATUS_FILE_OPEN_FAILED (3)")) << output;
@@ -47,7 +49,8 @@ TEST_F(UpdaterProgramTest, RestartsOnlyOnAnExplicitYes) {
     setUnitKey(1, "RebootRequired", "1");
     std::string output;
     EXPECT_EQ(4, Update("download 0 " + file, &output, "n"));
-    EXPECT_NE(std::string::npos, output.find("Restart the computer now? [y/N] not restarting")) << output;
+    EXPECT_NE(std::string::npos, output.find("Restart the computer now? [y/N] not restarting"))
+        << output;
     EXPECT_EQ("0", driverKey("RestartRequested"));
     EXPECT_EQ(0, Update("download 0 " + file, &output, "y"));
     EXPECT_EQ("1", driverKey("RestartRequested"));

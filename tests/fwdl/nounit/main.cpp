@@ -34,9 +34,9 @@ const unsigned char kFile[107] = {
     0x48, 0x69, 0x21, 0x0A, 0x49, 0x4D, 0x47, 0x31, 0x43, 0x6E, 0x45};
 
 const unsigned char kFileInfo[44] = {
-    0x44, 0x33, 0x22, 0x11, 0x02, 0x00, 0x01, 0x00, 0x07, 0x00, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00,
-    '2',  '0',  '2',  '4',  '0',  '1',  '3',  '1',  0,    0,    0,    0,    '1',  '2',  '3',  '4',
-    '5',  '6',  0,    0,    0,    0,    0,    0,    0xDE, 0xA0, 0x00, 'H'};
+    0x44, 0x33, 0x22, 0x11, 0x02, 0x00, 0x01, 0x00, 0x07, 0x00, 0x00, 0x00, 0x05, 0x00, 0x00,
+    0x00, '2',  '0',  '2',  '4',  '0',  '1',  '3',  '1',  0,    0,    0,    0,    '1',  '2',
+    '3',  '4',  '5',  '6',  0,    0,    0,    0,    0,    0,    0xDE, 0xA0, 0x00, 'H'};
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -44,7 +44,8 @@ std::string ReadFile(const std::string& path) {
 }
 
 void WriteFile(const std::string& path, const void* bytes, size_t size) {
-    std::ofstream(path, std::ios::binary).write(static_cast<const char*>(bytes), std::streamsize(size));
+    std::ofstream(path, std::ios::binary)
+        .write(static_cast<const char*>(bytes), std::streamsize(size));
 }
 
 void CheckWithoutDevice(FwdlApi& api) {
