@@ -107,7 +107,7 @@ TVCFWDL_STATUS TvcDevice::ReadDeviceInfo() {
     }
     // Dates take 8 characters, times 6, each pair 16 bytes of the block.
     const size_t pairs[3] = {DeviceLayout::Date1, DeviceLayout::Date2, DeviceLayout::Date3};
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < 3; ++i) {
         std::memset(m_DateTime[2 * i], 0, sizeof m_DateTime[0] * 2);
         std::memcpy(m_DateTime[2 * i], m_DeviceInfoBlock + pairs[i], 8);
         std::memcpy(m_DateTime[2 * i + 1], m_DeviceInfoBlock + pairs[i] + 8, 6);

@@ -17,7 +17,8 @@ void putWord(uint8_t* block, uint32_t offset, uint64_t value) {
 
 // Text fields are cut to their eight bytes and padded with zeros.
 void putText(uint8_t* block, uint32_t offset, const std::string& text) {
-    std::memcpy(block + offset, text.data(), text.size() < 8 ? text.size() : 8);
+    for (size_t i = 0; i < text.size() && i < 8; ++i)
+        block[offset + i] = uint8_t(text[i]);
 }
 
 }  // namespace

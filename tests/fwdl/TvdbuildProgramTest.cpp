@@ -19,7 +19,7 @@ struct Outcome {
 Outcome RunTvdbuild(const std::string& arguments) {
     std::string command = std::string(TVDBUILD_PROGRAM) + " " + arguments + " 2>&1";
     Outcome outcome{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(command.c_str(), "r");  // NOLINT(cert-env33-c)
     if (pipe == nullptr)
         return outcome;
     char buffer[512];
