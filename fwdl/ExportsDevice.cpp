@@ -91,10 +91,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_GetDeviceInfo(uint32_t DeviceIndex,
         return TVCFWDL_STATUS_INVALID_PARAMETER;
     }
     // A second channel on the unit under download could disturb its mailbox and resets.
-    if (library.DownloadInProgress()) {
-        FwdlLog(LogType::Error, "TVCFWDL_GetDeviceInfo failed, because download is in progress\n");
+    if (library.RefuseDuringDownload("TVCFWDL_GetDeviceInfo"))
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
-    }
     EnumerationContext& context = library.Context();
     TvcFwdlDevice device(context);
     TVCFWDL_STATUS status =
@@ -139,10 +137,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_SetTimeout(uint32_t TimeoutType, uint32_t Mill
     ApiLock::Scope lock(library.Lock());
     FwdlLog(LogType::Info, "enter TVCFWDL_SetTimeout( %d, %u )\n", int(TimeoutType),
             unsigned(Milliseconds));
-    if (library.DownloadInProgress()) {
-        FwdlLog(LogType::Error, "TVCFWDL_SetTimeout failed, because download is in progress\n");
+    if (library.RefuseDuringDownload("TVCFWDL_SetTimeout"))
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
-    }
     if (!library.OpenDevice())
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     TVCFWDL_STATUS status = library.OpenDevice()->SetTimeout(TimeoutType, Milliseconds);
@@ -159,10 +155,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_CloseDevice(void) {
         FwdlLog(LogType::Error, "TVCFWDL_CloseDevice: no open device to close\n");
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     }
-    if (library.DownloadInProgress()) {
-        FwdlLog(LogType::Error, "TVCFWDL_CloseDevice failed, because download is in progress\n");
+    if (library.RefuseDuringDownload("TVCFWDL_CloseDevice"))
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
-    }
     library.OpenDevice()->Close();
     library.OpenDevice().reset();
     return TVCFWDL_STATUS_SUCCESS;

@@ -60,10 +60,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_CheckDownload(const char* TvdFileName, uint32_
         return TVCFWDL_STATUS_INVALID_PARAMETER;
     }
     *Conditions = 0xFFFFFFFF;
-    if (library.DownloadInProgress()) {
-        FwdlLog(LogType::Error, "TVCFWDL_CheckDownload failed, because download is in progress\n");
+    if (library.RefuseDuringDownload("TVCFWDL_CheckDownload"))
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
-    }
     TvdFile file;
     TVCFWDL_STATUS status = file.Open(TvdFileName);
     if (status != TVCFWDL_STATUS_SUCCESS) {
@@ -87,10 +85,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_StartDownload(const char* TvdFileName, uint32_
         FwdlLog(LogType::Error, "TVCFWDL_StartDownload: parameter 'TvdFileName' is NULL");
         return TVCFWDL_STATUS_INVALID_PARAMETER;
     }
-    if (library.DownloadInProgress()) {
-        FwdlLog(LogType::Error, "TVCFWDL_StartDownload failed, because download is in progress\n");
+    if (library.RefuseDuringDownload("TVCFWDL_StartDownload"))
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
-    }
     DWORD type =
         (Flags & TVCFWDL_START_WITH_CNE) ? DownloadType::CnEAndProgram : DownloadType::Program;
     std::unique_ptr<TvdFile> file(new (std::nothrow) TvdFile);

@@ -28,10 +28,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_EnableLogging(const char* LogFileName) {
     ApiLock::Scope lock(library.Lock());
     FwdlLog(LogType::Info, "enter TVCFWDL_EnableLogging('%s')\n",
             LogFileName ? LogFileName : "(null)");
-    if (library.DownloadInProgress()) {
-        FwdlLog(LogType::Error, "TVCFWDL_EnableLogging failed, because download is in progress\n");
+    if (library.RefuseDuringDownload("TVCFWDL_EnableLogging"))
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
-    }
     if (TheLogConfig().EnableLogging(LogFileName))
         return TVCFWDL_STATUS_SUCCESS;
     if (LogFileName != nullptr)
@@ -45,10 +43,8 @@ extern "C" TVCFWDL_STATUS TVCFWDL_Reboot(void) {
     FwdlLibrary& library = FwdlLibrary::Instance();
     ApiLock::Scope lock(library.Lock());
     FwdlLog(LogType::Info, "enter TVCFWDL_Reboot()\n");
-    if (library.DownloadInProgress()) {
-        FwdlLog(LogType::Error, "TVCFWDL_Reboot failed, because download is in progress\n");
+    if (library.RefuseDuringDownload("TVCFWDL_Reboot"))
         return TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS;
-    }
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
         return RebootFailed(nullptr, "OpenProcessToken");

@@ -38,6 +38,13 @@ void FwdlLibrary::Detach() {
     delete library;
 }
 
+bool FwdlLibrary::RefuseDuringDownload(const char* exportName) const {
+    if (!DownloadInProgress())
+        return false;
+    FwdlLog(LogType::Error, "%s failed, because download is in progress\n", exportName);
+    return true;
+}
+
 void FwdlLibrary::PinModule() {
     if (m_Pinned)
         return;

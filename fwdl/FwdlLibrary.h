@@ -20,6 +20,8 @@ public:
     std::unique_ptr<TvcFwdlDevice>& OpenDevice() { return m_OpenDevice; }
     TvcFwdlDownloader& Downloader() { return m_Downloader; }
     bool DownloadInProgress() const { return m_Downloader.IsDownloadRunning(); }
+    // True, with the export's ERROR entry, while a download runs.
+    bool RefuseDuringDownload(const char* exportName) const;
 
     // Process attach and detach of the entry point.
     void Attach(HMODULE module, bool loadedAtStart);
