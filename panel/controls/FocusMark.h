@@ -1,0 +1,15 @@
+#pragma once
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// The keyboard-focus mark of every skinned control: an amber rounded frame with
+// a soft glow, drawn by the control's look over its artwork.
+namespace FocusMark {
+
+// The colour of the mark, the amber of the skin's lit states.
+juce::Colour colour();
+// Draws the mark just inside the given area.
+void draw(juce::Graphics& g, juce::Rectangle<float> area);
+// Whether a look should draw the mark for this component now.
+bool shown(const juce::Component& component);
+
+}  // namespace FocusMark
