@@ -148,7 +148,7 @@ const char* CTvcCtrl::GetDevicePath() const {
 }
 
 DWORD CTvcCtrl::Ioctl(DWORD code, LPVOID in, DWORD inSize, LPVOID out, DWORD outSize,
-                      LPDWORD bytesReturned) {
+                      LPDWORD bytesReturned, DWORD timeoutMs) {
     if (m_hDevice == nullptr)
         return TVC_STATUS_NOT_OPEN;
     DWORD bytes = 0;
@@ -157,9 +157,7 @@ DWORD CTvcCtrl::Ioctl(DWORD code, LPVOID in, DWORD inSize, LPVOID out, DWORD out
     if (!DeviceIoControl(m_hDevice, code, in, inSize, out, outSize, &bytes, &m_Overlapped)) {
         status = GetLastError();
         if (status == ERROR_IO_PENDING)
-            status = GetOverlappedResult(m_hDevice, &m_Overlapped, &bytes, TRUE)
-                         ? TVC_STATUS_SUCCESS
-                         : GetLastError();
+            status = WaitPending(bytes, timeoutMs);
     }
     LeaveCriticalSection(&m_Lock);
     if (bytesReturned != nullptr)
@@ -167,12 +165,27 @@ DWORD CTvcCtrl::Ioctl(DWORD code, LPVOID in, DWORD inSize, LPVOID out, DWORD out
     return status;
 }
 
+// The output buffer and the overlapped record belong to the caller and to this
+// object, so a request past its limit is cancelled and waited out before they go.
+DWORD CTvcCtrl::WaitPending(DWORD& bytes, DWORD timeoutMs) {
+    if (WaitForSingleObject(m_Overlapped.hEvent, timeoutMs) != WAIT_OBJECT_0) {
+        CancelIo(m_hDevice);
+        GetOverlappedResult(m_hDevice, &m_Overlapped, &bytes, TRUE);
+        bytes = 0;
+        return TVC_STATUS_TIMEOUT;
+    }
+    return GetOverlappedResult(m_hDevice, &m_Overlapped, &bytes, FALSE) ? TVC_STATUS_SUCCESS
+                                                                        : GetLastError();
+}
+
 DWORD CTvcCtrl::GetVersion(PTVC_VERSION version) {
     return Ioctl(IOCTL_TVC_GET_VERSION, nullptr, 0, version, sizeof *version);
 }
 
-DWORD CTvcCtrl::SendAvcCommand(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response) {
-    return Ioctl(IOCTL_TVC_AVC_COMMAND, request, sizeof *request, response, sizeof *response);
+DWORD CTvcCtrl::SendAvcCommand(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response,
+                               DWORD timeoutMs) {
+    return Ioctl(IOCTL_TVC_AVC_COMMAND, request, sizeof *request, response, sizeof *response,
+                 nullptr, timeoutMs);
 }
 
 DWORD CTvcCtrl::GetCapabilities(DWORD* capabilities) {

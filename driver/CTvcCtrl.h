@@ -23,11 +23,17 @@ public:
 
     DWORD Open(DWORD memberIndex, HDEVINFO deviceInfoSet, const GUID* interfaceClass);
     void Close();
+    // A request that does not complete within the time limit is cancelled and
+    // returns 0xE0008003.
     DWORD Ioctl(DWORD code, LPVOID in, DWORD inSize, LPVOID out, DWORD outSize,
-                LPDWORD bytesReturned = nullptr);
+                LPDWORD bytesReturned = nullptr, DWORD timeoutMs = INFINITE);
 
     DWORD GetVersion(PTVC_VERSION version);
-    DWORD SendAvcCommand(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response);
+    // A unit that stops answering must not hold the panel's message thread, so
+    // an AV/C command waits at most this long for the driver.
+    static constexpr DWORD kAvcTimeoutMs = 250;
+    DWORD SendAvcCommand(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response,
+                         DWORD timeoutMs = kAvcTimeoutMs);
     DWORD GetCapabilities(DWORD* capabilities);
     DWORD AsyncReadSync(PTVC_BUS_ADDRESS address, LPVOID buffer, DWORD size,
                         LPDWORD bytesTransferred, DWORD timeoutMs);
@@ -52,6 +58,7 @@ protected:
 private:
     DWORD FindUnit(DWORD memberIndex, HDEVINFO deviceInfoSet, const GUID* interfaceClass);
     DWORD CheckDriver();
+    DWORD WaitPending(DWORD& bytes, DWORD timeoutMs);
     DWORD AsyncRequest(DWORD code, PTVC_BUS_ADDRESS address, LPVOID buffer, DWORD size,
                        LPDWORD bytesTransferred, DWORD timeoutMs);
     void FreeUnitRecords();

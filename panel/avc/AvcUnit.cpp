@@ -14,7 +14,11 @@ bool AvcUnit::send(const std::vector<uint8_t>& frame, std::vector<uint8_t>* resp
     request.Constant = 2000;
     request.FrameLength = DWORD(frame.size());
     std::memcpy(request.Frame, frame.data(), frame.size());
-    if (transmit(&request, &reply) != 0)
+    if (!gate_.admits(GetTickCount()))
+        return false;
+    DWORD status = transmit(&request, &reply);
+    gate_.record(status, GetTickCount());
+    if (status != 0)
         return false;
     if (response != nullptr)
         response->assign(reply.Frame, reply.Frame + TVC_AVC_FRAME_SIZE);

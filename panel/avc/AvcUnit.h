@@ -1,5 +1,6 @@
 #pragma once
 #include "AvcFrame.h"
+#include "AvcTimeoutGate.h"
 #include "DeviceModel.h"
 
 #include <cstdint>
@@ -47,6 +48,20 @@ public:
     int GetUnitCount();
     bool SelectUnit(int index);
 
+    // Brackets one read-back of controls from the unit: once a command of it
+    // times out, its other commands fail at once and the controls take their
+    // defaults. The next refresh tries the unit again.
+    class Refresh {
+    public:
+        explicit Refresh(AvcUnit& unit) : gate_(unit.gate_) { gate_.beginRefresh(); }
+        ~Refresh() { gate_.endRefresh(); }
+        Refresh(const Refresh&) = delete;
+        Refresh& operator=(const Refresh&) = delete;
+
+    private:
+        AvcTimeoutGate& gate_;
+    };
+
 protected:
     // Carries one request record to the selected unit and its response back.
     virtual DWORD transmit(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response);
@@ -71,4 +86,5 @@ private:
     bool getSwitch(SubCommand command, int argument, bool& on);
 
     CDeviceModel& model_;
+    AvcTimeoutGate gate_;
 };
