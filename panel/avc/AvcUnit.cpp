@@ -170,11 +170,13 @@ bool AvcUnit::VendorCommand7() {
     return send(AvcFrame::vendor(AvcFrame::Control, Command7, 0, 0));
 }
 
+// A unit past the count, or one whose channel does not open, gets nothing:
+// the command would otherwise reach whichever unit happens to be selected.
 bool AvcUnit::SetUnitName(int unitIndex, const char* name) {
     int previous = int(model_.SelectedUnit);
     bool switching = unitIndex != previous;
-    if (switching)
-        SelectUnit(unitIndex);
+    if (!selectForName(unitIndex, previous, switching))
+        return false;
     bool ok = send(AvcFrame::unitName(AvcFrame::Control, name));
     if (ok)
         VendorCommand7();
@@ -185,7 +187,8 @@ bool AvcUnit::SetUnitName(int unitIndex, const char* name) {
 
 bool AvcUnit::GetUnitName(int unitIndex, char* buffer) {
     int previous = int(model_.SelectedUnit);
-    SelectUnit(unitIndex);
+    if (!selectForName(unitIndex, previous, true))
+        return false;
     std::vector<uint8_t> response;
     bool ok = send(AvcFrame::unitName(AvcFrame::Status, nullptr), &response);
     SelectUnit(previous);
@@ -194,6 +197,16 @@ bool AvcUnit::GetUnitName(int unitIndex, char* buffer) {
         buffer[6] = '\0';
     }
     return ok;
+}
+
+// A failed open closes the channel, so the previous unit is opened again.
+bool AvcUnit::selectForName(int unitIndex, int previous, bool switching) {
+    if (unitIndex < 0 || unitIndex >= GetUnitCount())
+        return false;
+    if (!switching || SelectUnit(unitIndex))
+        return true;
+    SelectUnit(previous);
+    return false;
 }
 
 int AvcUnit::GetUnitCount() {

@@ -41,7 +41,8 @@ public:
     bool VendorCommand4();
     bool VendorCommand7();
 
-    // The name commands switch to the unit at the index and back.
+    // The name commands switch to the unit at the index and back; a unit
+    // that cannot be selected gets no command and the result is false.
     bool SetUnitName(int unitIndex, const char* name);
     bool GetUnitName(int unitIndex, char* buffer);
 
@@ -84,6 +85,8 @@ private:
     bool readFeature(int block, int ch, AvcFrame::Selector selector, uint8_t value[2]);
     bool setSwitch(SubCommand command, int argument, bool on);
     bool getSwitch(SubCommand command, int argument, bool& on);
+    // Selects the unit a name command is meant for; false when it cannot be.
+    bool selectForName(int unitIndex, int previous, bool switching);
 
     CDeviceModel& model_;
     AvcTimeoutGate gate_;
