@@ -20,6 +20,7 @@ public:
     void setValueText(std::function<juce::String(double)> valueToText);
     // The moves of the arrow keys and of Page Up/Down, in value units.
     void setKeySteps(double arrowStep, double pageStep);
+    double getArrowStep() const { return arrowStep_; }
 
     // Whether the current change comes from the user: the mouse over the
     // slider or dragging it, a key press or a screen reader.
@@ -34,7 +35,8 @@ public:
 
 private:
     std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
-    double keyMove(const juce::KeyPress& key) const;
+    // The value a key moves the slider to; false for a key it does not take.
+    bool keyTarget(const juce::KeyPress& key, double& target) const;
 
     double arrowStep_ = 3.0;
     double pageStep_ = 25.0;

@@ -9,6 +9,8 @@ namespace FocusMark {
 juce::Colour colour();
 // Draws the mark just inside the given area.
 void draw(juce::Graphics& g, juce::Rectangle<float> area);
+// The same with the given corner size: half the width makes a ring for a knob.
+void draw(juce::Graphics& g, juce::Rectangle<float> area, float cornerSize);
 // Whether a look should draw the mark for this component now.
 bool shown(const juce::Component& component);
 

@@ -1,0 +1,51 @@
+#include "KnobStyle.h"
+
+#include "FocusMark.h"
+#include "SkinData.h"
+#include "SkinImage.h"
+
+namespace {
+
+juce::Image knobImage(int imageKind) {
+    switch (imageKind) {
+    case KnobStyle::SmallKnob:
+        return SkinImage::cached(SkinData::knobsmall_png, SkinData::knobsmall_pngSize);
+    case KnobStyle::MasterKnob:
+        return SkinImage::cached(SkinData::masterknob_png, SkinData::masterknob_pngSize);
+    case KnobStyle::DualRing:
+        return SkinImage::cached(SkinData::dualknob_png, SkinData::dualknob_pngSize);
+    default: return {};
+    }
+}
+
+}  // namespace
+
+KnobStyle::KnobStyle(int imageKind) : image_(knobImage(imageKind)) {}
+
+KnobStyle::~KnobStyle() = default;
+
+void KnobStyle::drawRotarySlider(juce::Graphics& g, int, int, int, int, float position,
+                                 float startAngle, float endAngle, juce::Slider& slider) {
+    const float angle = startAngle + position * (endAngle - startAngle);
+    const int width = image_.getWidth();
+    const int height = image_.getHeight();
+    g.setColour(juce::Colour(0xFF808080).withAlpha(slider.isEnabled() ? 1.0f : 0.5f));
+    g.drawImageTransformed(
+        image_, juce::AffineTransform::rotation(angle, float(width / 2), float(height / 2)));
+    if (FocusMark::shown(slider)) {
+        auto ring = slider.getLocalBounds().toFloat();
+        FocusMark::draw(g, ring, ring.getWidth() / 2.0f);
+    }
+}
+
+int KnobStyle::getSliderThumbRadius(juce::Slider&) {
+    return image_.getWidth();
+}
+
+int KnobStyle::getKnobImageWidth() const {
+    return image_.getWidth();
+}
+
+int KnobStyle::getKnobImageHeight() const {
+    return image_.getHeight();
+}
