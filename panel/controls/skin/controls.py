@@ -58,10 +58,10 @@ def knob_ring():
     """The outer ring of the dual knob: it shows between radius 21 and 35 around the inner knob
     and is clipped at 75 pixels, so nothing is drawn beyond radius 35."""
     c = 39
-    defs = blur("ks", 1.6)
+    defs = blur("ks", 0.9)
     defs += radial("ring", [(0, "#1a1b1e", 1), (0.6, "#1a1b1e", 1), (0.66, "#3a3e44", 1),
                             (0.9, "#2a2d31", 1), (1, "#141517", 1)])
-    body = circle(c, c, 34.4, "#000", ' opacity="0.55" filter="url(#ks)"')
+    body = circle(c, c, 34, "#000", ' opacity="0.55" filter="url(#ks)"')
     body += circle(c, c, 34, "url(#ring)")
     body += _knurl(c, c, 27.5, 33.4, 64, "#0b0c0d", 1.1, 0.75)
     body += _knurl(c, c, 27.5, 33.4, 64, "#80858d", 0.5, 0.16)
