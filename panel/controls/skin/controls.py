@@ -225,6 +225,7 @@ def stereo_button(state):
 # --- Title-bar buttons (on the light title bar) ------------------------------------------
 
 def _bar_button(glyph, state, lit_colour=None):
+    """18 pixels wide in a 28-pixel image: the title-bar buttons stand 20 pixels apart."""
     pressed = state == "down"
     lit = state == "on"
     d = 1 if pressed else 0
@@ -233,17 +234,17 @@ def _bar_button(glyph, state, lit_colour=None):
     defs += linear("tblit", [(0, "#3a3d43", 1), (1, "#24262a", 1)])
     defs += blur("glow", 1.2)
     face = "url(#tbdown)" if pressed else ("url(#tblit)" if lit else "url(#tb)")
-    body = rect(3, 3, 23, 17, 3, "#000", ' opacity="0.35"')
-    body += rect(2 + d, 2 + d, 23, 17, 3, face)
-    body += rect(2.5 + d, 2.5 + d, 22, 16, 2.5, "none",
+    body = rect(5.5, 3, 18, 17, 3, "#000", ' opacity="0.35"')
+    body += rect(4.5 + d, 2 + d, 18, 17, 3, face)
+    body += rect(5 + d, 2.5 + d, 17, 16, 2.5, "none",
                  ' stroke="#ffffff" stroke-width="0.8" opacity="%s"' % ("0.2" if pressed else "0.7"))
-    body += rect(2 + d, 2 + d, 23, 17, 3, "none", ' stroke="#5d6168" stroke-width="0.8"')
+    body += rect(4.5 + d, 2 + d, 18, 17, 3, "none", ' stroke="#5d6168" stroke-width="0.8"')
     colour = "#26282c"
     if lit:
         colour = LED[lit_colour][0]
     glyph_svg = glyph(13.5 + d, 10.5 + d, colour)
     if lit:
-        body += '<g filter="url(#glow)" opacity="0.8">%s</g>' % glyph_svg
+        body += '<g filter="url(#glow)" opacity="0.5">%s</g>' % glyph_svg
     body += glyph_svg
     return svg(28, 22, body, defs)
 
@@ -258,29 +259,29 @@ def _glyph_minimise(cx, cy, colour):
 
 
 def _glyph_shade(cx, cy, colour):
-    out = rect(cx - 6, cy - 5, 12, 3.5, 0.5, colour)
-    out += rect(cx - 5.5, cy - 1, 11, 5.5, 0.5, "none",
+    out = rect(cx - 5.5, cy - 5, 11, 3.5, 0.5, colour)
+    out += rect(cx - 5, cy - 1, 10, 5.5, 0.5, "none",
                 ' stroke="%s" stroke-width="1" stroke-dasharray="1.5 1.5"' % colour)
     return out
 
 
 def _glyph_on_top(cx, cy, colour):
-    out = rect(cx - 5.5, cy - 1, 9, 6, 0.5, "none", ' stroke="%s" stroke-width="1"' % colour)
-    out += rect(cx - 2.5, cy - 5, 9, 6, 0.5, colour)
+    out = rect(cx - 5.5, cy - 1, 8, 6, 0.5, "none", ' stroke="%s" stroke-width="1"' % colour)
+    out += rect(cx - 2, cy - 5, 8, 6, 0.5, colour)
     return out
 
 
 def close_button(state):
     if state == "hover":
-        body = rect(3, 3, 23, 17, 3, "#000", ' opacity="0.35"')
-        body += rect(2, 2, 23, 17, 3, "#d8392b")
-        body += rect(2.5, 2.5, 22, 16, 2.5, "none", ' stroke="#ff9a8c" stroke-width="0.8"')
-        body += rect(2, 2, 23, 17, 3, "none", ' stroke="#7a1a12" stroke-width="0.8"')
+        body = rect(5.5, 3, 18, 17, 3, "#000", ' opacity="0.35"')
+        body += rect(4.5, 2, 18, 17, 3, "#d8392b")
+        body += rect(5, 2.5, 17, 16, 2.5, "none", ' stroke="#ff9a8c" stroke-width="0.8"')
+        body += rect(4.5, 2, 18, 17, 3, "none", ' stroke="#7a1a12" stroke-width="0.8"')
         body += _glyph_close(13.5, 10.5, "#ffffff")
         return svg(28, 22, body)
     if state == "down":
-        body = rect(3, 3, 23, 17, 3, "#8e2117")
-        body += rect(3, 3, 23, 17, 3, "none", ' stroke="#4a0e09" stroke-width="0.8"')
+        body = rect(5.5, 3, 18, 17, 3, "#8e2117")
+        body += rect(5.5, 3, 18, 17, 3, "none", ' stroke="#4a0e09" stroke-width="0.8"')
         body += _glyph_close(14.5, 11.5, "#f2d0cb")
         return svg(28, 22, body)
     return _bar_button(_glyph_close, "off")

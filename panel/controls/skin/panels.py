@@ -14,6 +14,8 @@ def _defs():
     defs += linear("chassis", [(0, "#d8dbe0", 1), (1, "#9fa3a9", 1)])
     defs += linear("plate", [(0, "#30343a", 1), (0.5, PLATE, 1), (1, "#25282c", 1)])
     defs += linear("lcd", [(0, "#050806", 1), (1, "#0d130f", 1)])
+    defs += linear("light", [(0, "#ffffff", 0.06), (0.5, "#ffffff", 0), (1, "#000", 0.14)],
+                   x2=1, y2=1)
     defs += SCREW_DEFS
     return defs
 
@@ -25,6 +27,7 @@ def _plate(w, h):
     out += rect(2, 2, w - 5, h - 5, 3, "#50545a")
     out += rect(3, 3, w - 6, h - 6, 3, "url(#plate)")
     out += rect(3, 3, w - 6, h - 6, 3, "#000", ' filter="url(#brush)"')
+    out += rect(3, 3, w - 6, h - 6, 3, "url(#light)")
     out += line(5, 3.5, w - 5, 3.5, "#fff", 1, ' opacity="0.12"')
     return out
 
@@ -74,7 +77,8 @@ def knob_scale(item, marks, labels, r_tick, r_label, size=6.0, skip=()):
         if label in skip:
             continue
         a = layout.KNOB_START + p * (layout.KNOB_END - layout.KNOB_START)
-        x, y = polar(cx, cy, r_label + 1.5, a)
+        half_width = _text_width(label, size, 0) / 2.0
+        x, y = polar(cx, cy, r_label + abs(math.sin(math.radians(a))) * (half_width - 2.5), a)
         out += text(x, y + size * 0.36, label, size, fill=INK_DIM, weight="bold")
     return out
 
@@ -121,7 +125,10 @@ def fader_track(item):
         y = layout.fader_y(value, top)
         major = db in (0, None)
         out += line(x - 6, y, x - 1.5, y, INK if major else INK_DIM, 1 if major else 0.8)
-        out += text(x - 7.5, y + 2.1, label, 5.8, anchor="end", fill=INK if major else INK_DIM)
+        if label != "40":
+            size = 8 if db is None else 5.8
+            out += text(x - 7.5, y + size * 0.36, label, size, anchor="end",
+                        fill=INK if major else INK_DIM)
     return out
 
 
@@ -247,9 +254,13 @@ def _mixer(items):
             out += pan_track(item)
         elif item["kind"] == "meter":
             out += meter_well(item, item["name"].endswith(" R"))
+    for bus in ("playback", "main"):
+        for side in "LR":
+            meter = f("%s meter %s" % (bus, side))
+            out += text(meter["x"] + 5, meter["y"] + meter["h"] + 9, side, 5.6, fill=INK_DIM)
     for n in (1, 2):
         link = f("strip %d link" % n)
-        out += text(link["x"] + 29, link["y"] - 4.5, "PAN", 5.2, fill=INK_DIM, spacing=0.5)
+        out += text(link["x"] + 24, link["y"] - 4.5, "PAN", 5.2, fill=INK_DIM, spacing=0.5)
     return out
 
 
@@ -324,8 +335,6 @@ def winshade():
     body += gain_scale(f("line outer"), 36.5, 44)
     body += level_scale(f("main"), 32, 40, skip=("8",))
     body += level_scale(f("headphones"), 22, 29.5, every=5)
-    mute = f("main mute")
-    body += text(mute["x"] + 19, mute["y"] + 84, "MUTE", 5.6, fill=INK_DIM, spacing=0.6)
     return svg(721, 130, body, defs)
 
 
