@@ -232,7 +232,7 @@ def _main_legends(items):
     out += text(line_knob["cx"], 171, "L INNER \u00b7 R OUTER", 5.6, fill=INK_DIM, spacing=0.4)
     for n in (1, 2):
         gain = f("input %d gain" % n)
-        out += text(gain["cx"], gain["cy"] + 35.5, "GAIN", 5.8, fill=INK_DIM, spacing=0.6)
+        out += text(gain["cx"], gain["cy"] + 41, "GAIN", 5.8, fill=INK_DIM, spacing=0.6)
         boost = f("input %d boost" % n)
         out += text(boost["x"] + 19, boost["y"] + 47, "BOOST", 6.4, spacing=0.6)
         out += text(boost["x"] + 19, boost["y"] + 55, "+20 dB", 5.6, fill=INK_DIM)
