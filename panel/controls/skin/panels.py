@@ -83,11 +83,11 @@ def knob_scale(item, marks, labels, r_tick, r_label, size=6.0, skip=()):
     return out
 
 
-def gain_scale(item, r_tick, r_label, size=6.0):
+def gain_scale(item, r_tick, r_label, size=6.0, skip=()):
     """-21 dB to +24 dB, linear: ticks every 5 dB, labels at the ends, -10, 0 and +10."""
     marks = [(0.0, True), (1.0, True)] + [((d + 21) / 45.0, d % 10 == 0) for d in range(-15, 25, 5)]
     labels = [(0.0, "-21"), (11 / 45.0, "-10"), (21 / 45.0, "0"), (31 / 45.0, "+10"), (1.0, "+24")]
-    return knob_scale(item, marks, labels, r_tick, r_label, size)
+    return knob_scale(item, marks, labels, r_tick, r_label, size, skip)
 
 
 def level_scale(item, r_tick, r_label, size=6.0, every=2, skip=()):
@@ -255,6 +255,9 @@ def _mixer(items):
         elif item["kind"] == "meter":
             out += meter_well(item, item["name"].endswith(" R"))
     for bus in ("playback", "main"):
+        right = f("%s meter R" % bus)
+        out += text(right["x"] + right["w"] + 4, right["y"] - 4, "dB", 5.6, anchor="start",
+                    fill=INK_DIM)
         for side in "LR":
             meter = f("%s meter %s" % (bus, side))
             out += text(meter["x"] + 5, meter["y"] + meter["h"] + 9, side, 5.6, fill=INK_DIM)
@@ -328,7 +331,7 @@ def winshade():
         if item["kind"] == "knob" and not item["name"].endswith("inner"):
             body += knob_seat(item)
     for n in (1, 2):
-        body += gain_scale(f("input %d gain" % n), 22, 30.5)
+        body += gain_scale(f("input %d gain" % n), 22, 30.5, skip=("-10", "+10"))
         for name, label in (("48v", "48 V"), ("boost", "BOOST"), ("limiter", "LIMIT")):
             b = f("input %d %s" % (n, name))
             body += text(b["x"] - 1, b["y"] + 21, label, 6.4, anchor="end", spacing=0.5)

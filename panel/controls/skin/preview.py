@@ -127,7 +127,7 @@ def shade(skin, state):
 def sheet(skin, folder):
     names = sorted(n[:-4] for n in os.listdir(folder)
                    if n.endswith(".png") and n != "titlebar.png")
-    canvas = Image.new("RGBA", (1400, 1500), (42, 45, 50, 255))
+    canvas = Image.new("RGBA", (1400, 1700), (42, 45, 50, 255))
     x, y, row = 10, 10, 0
     for name in names:
         image = skin(name)
