@@ -1,0 +1,139 @@
+#include "stChannel.h"
+
+#include "AvcUnit.h"
+#include "SkinData.h"
+
+stChannel::stChannel(AvcUnit& unit, const PanelState& state, int n)
+    : unit_(unit),
+      n_(n),
+      left_(unit, state, n, 1),
+      right_(unit, state, n, 2),
+      linkLook_(SkinData::linkon_png, SkinData::linkon_pngSize, SkinData::linkoff_png,
+                SkinData::linkoff_pngSize, SkinData::linkdown_png, SkinData::linkdown_pngSize),
+      link_(linkLook_, "Link") {
+    juce::String strip = "Strip " + juce::String(n);
+    left_.setBounds(0, 0, 89, 208);
+    right_.setBounds(89, 0, 89, 208);
+    link_.setBounds(64, 19, linkLook_.getImageWidth(), linkLook_.getImageHeight());
+    left_.setAccessibleNames(strip + " left");
+    right_.setAccessibleNames(strip + " right");
+    link_.setAccessibleName(strip + " link");
+    addAndMakeVisible(left_);
+    addAndMakeVisible(right_);
+    addAndMakeVisible(link_);
+    left_.addChangeListener(this);
+    right_.addChangeListener(this);
+    left_.addActionListener(this);
+    right_.addActionListener(this);
+    link_.addActionListener(this);
+}
+
+stChannel::~stChannel() {
+    link_.removeActionListener(this);
+    right_.removeActionListener(this);
+    left_.removeActionListener(this);
+    right_.removeChangeListener(this);
+    left_.removeChangeListener(this);
+}
+
+void stChannel::refreshFromUnit() {
+    AvcUnit::Refresh refresh(unit_);
+    int leftFader = 255, rightFader = 255, leftPan = 128, rightPan = 128;
+    bool leftMute = false, rightMute = false, link = false;
+    unit_.GetVolume(n_, 1, leftFader);
+    unit_.GetVolume(n_, 2, rightFader);
+    unit_.GetBalance(n_, 1, leftPan);
+    unit_.GetBalance(n_, 2, rightPan);
+    unit_.GetMute(n_, 1, leftMute);
+    unit_.GetMute(n_, 2, rightMute);
+    unit_.GetLink(n_, link);
+    apply(Side{double(leftFader), double(leftPan), leftMute},
+          Side{double(rightFader), double(rightPan), rightMute}, link);
+}
+
+void stChannel::saveState(juce::PropertySet& mix) {
+    const double values[] = {left_.getFader(),
+                             left_.getPan(),
+                             double(left_.isMuted()),
+                             right_.getFader(),
+                             right_.getPan(),
+                             double(right_.isMuted()),
+                             double(link_.getToggleState())};
+    for (size_t i = 0; i < kMixKeys.size(); ++i)
+        MixKeys::write(mix, kMixKeys[i], n_, values[i]);
+}
+
+void stChannel::loadState(const juce::PropertySet& mix) {
+    Side left{MixKeys::readNumber(mix, kMixKeys[LeftFader], n_),
+              MixKeys::readNumber(mix, kMixKeys[LeftPan], n_),
+              MixKeys::readNumber(mix, kMixKeys[LeftMute], n_) != 0.0};
+    Side right{MixKeys::readNumber(mix, kMixKeys[RightFader], n_),
+               MixKeys::readNumber(mix, kMixKeys[RightPan], n_),
+               MixKeys::readSwitch(mix, kMixKeys[RightMute], n_)};
+    apply(left, right, MixKeys::readSwitch(mix, kMixKeys[Linked], n_));
+}
+
+// A pair that is to end unlinked is unlinked first: a linked pair would copy
+// one side's new values over the other's.
+void stChannel::apply(const Side& left, const Side& right, bool link) {
+    if (linked_ && !link) {
+        linked_ = false;
+        unit_.SetLink(n_, false);
+        link_.setToggleState(false);
+    }
+    setSide(left_, left);
+    setSide(right_, right);
+    link_.setToggleState(link);
+}
+
+void stChannel::setSide(faderMod& module, const Side& side) {
+    module.setFader(side.fader);
+    module.setPan(side.pan);
+    module.setMuted(side.mute);
+}
+
+void stChannel::setEnabled(bool enabled) {
+    left_.setEnabled(enabled);
+    right_.setEnabled(enabled);
+    link_.setEnabled(enabled);
+}
+
+void stChannel::showLevels(double left, double right) {
+    left_.showLevel(left);
+    right_.showLevel(right);
+}
+
+void stChannel::changeListenerCallback(juce::ChangeBroadcaster* source) {
+    if (!link_.getToggleState())
+        return;
+    if (source == &left_)
+        right_.setFader(left_.getFader());
+    else if (source == &right_)
+        left_.setFader(right_.getFader());
+}
+
+void stChannel::actionListenerCallback(const juce::String& message) {
+    bool linkOn = link_.getToggleState();
+    if (message == "MuteL" && linkOn)
+        right_.setMuted(left_.isMuted());
+    else if (message == "MuteR" && linkOn)
+        left_.setMuted(right_.isMuted());
+    else if (message == "Link" && linkOn != linked_)
+        applyLink(linkOn);
+}
+
+void stChannel::applyLink(bool on) {
+    linked_ = on;
+    unit_.SetLink(n_, on);
+    if (on) {
+        rememberedLeft_ = Side{left_.getFader(), left_.getPan(), left_.isMuted()};
+        rememberedRight_ = Side{right_.getFader(), right_.getPan(), right_.isMuted()};
+        left_.setPan(0.0);
+        right_.setPan(255.0);
+        return;
+    }
+    left_.setPan(rememberedLeft_.pan);
+    left_.setMuted(rememberedLeft_.mute);
+    right_.setPan(rememberedRight_.pan);
+    right_.setMuted(rememberedRight_.mute);
+}

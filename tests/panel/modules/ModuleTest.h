@@ -1,0 +1,31 @@
+#pragma once
+#include "AvcUnit.h"
+#include "DeviceModel.h"
+#include "PanelState.h"
+#include "SimBusTest.h"
+
+#include <cstdint>
+#include <vector>
+
+using Frame = std::vector<uint8_t>;
+using Frames = std::vector<Frame>;
+
+// A module test on a private bus with its unit connected, recording the AV/C
+// frames that reach the simulated unit.
+class ModuleTest : public SimBusTest {
+protected:
+    ModuleTest();
+    ~ModuleTest() override;
+
+    // The AV/C frames sent since the last call, in order.
+    static Frames sentFrames();
+    // Runs the message loop, where the deferred senders and button messages act.
+    static void pump(int milliseconds = 40);
+
+    CDeviceModel model_;
+    AvcUnit unit_{model_};
+    PanelState state_;
+};
+
+// Sorted, for commands whose deferred senders fall due in the same timer tick.
+Frames sorted(Frames frames);

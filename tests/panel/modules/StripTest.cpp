@@ -1,0 +1,139 @@
+#include "ModuleTest.h"
+#include "stChannel.h"
+
+namespace {
+
+class StripTest : public ModuleTest {
+protected:
+    static void setPans(stChannel& strip, double left, double right) {
+        strip.getLeft().setPan(left);
+        strip.getRight().setPan(right);
+    }
+};
+
+TEST_F(StripTest, LinkHardPansThePairAndRestoresItsPansAfterwards) {
+    stChannel strip(unit_, state_, 1);
+    setPans(strip, 100.0, 140.0);
+    pump();
+    sentFrames();
+    strip.getLinkButton().setToggleState(true);
+    pump(60);
+    EXPECT_EQ(sorted(sentFrames()),
+              sorted({{0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x05, 0x01, 0x01},
+                      {0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x01, 0x03, 0x02, 0x7F, 0xFE},
+                      {0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x02, 0x03, 0x02, 0x80, 0x00}}))
+        << "SetLink(1, on), pans 0 and 255";
+    strip.getLinkButton().setToggleState(false);
+    pump(60);
+    EXPECT_EQ(sorted(sentFrames()),
+              sorted({{0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x05, 0x01, 0x00},
+                      {0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x01, 0x03, 0x02, 0x1B, 0x00},
+                      {0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x02, 0x03, 0x02, 0xF3, 0x00}}))
+        << "pans 100 and 140 again";
+    EXPECT_EQ(strip.getLeft().getPan(), 100.0);
+    EXPECT_EQ(strip.getRight().getPan(), 140.0);
+}
+
+TEST_F(StripTest, LinkedFadersAndMutesFollowEachOther) {
+    stChannel strip(unit_, state_, 1);
+    strip.getLinkButton().setToggleState(true);
+    pump(60);
+    sentFrames();
+    strip.getLeft().setFader(180.0);
+    EXPECT_EQ(strip.getRight().getFader(), 180.0);
+    pump(60);
+    EXPECT_EQ(sorted(sentFrames()),
+              sorted({{0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x01, 0x02, 0x02, 0xDB, 0x00},
+                      {0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x02, 0x02, 0x02, 0xDB, 0x00}}));
+    strip.getRight().setFader(30.0);
+    EXPECT_EQ(strip.getLeft().getFader(), 30.0);
+
+    strip.getLeft().setMuted(true);
+    pump();
+    EXPECT_TRUE(strip.getRight().isMuted());
+    strip.getRight().setMuted(false);
+    pump();
+    EXPECT_FALSE(strip.getLeft().isMuted());
+    Frames frames = sentFrames();
+    const Frame leftMuteOn{0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x01, 0x01, 0x01, 0x70};
+    const Frame rightMuteOff{0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x02, 0x01, 0x01, 0x60};
+    EXPECT_NE(std::find(frames.begin(), frames.end(), leftMuteOn), frames.end());
+    EXPECT_NE(std::find(frames.begin(), frames.end(), rightMuteOff), frames.end());
+
+    strip.getLinkButton().setToggleState(false);
+    pump();
+    strip.getLeft().setFader(90.0);
+    EXPECT_EQ(strip.getRight().getFader(), 30.0) << "unlinked faders move alone";
+}
+
+TEST_F(StripTest, Strip2AddressesBlock4AndLinksWithArgument2) {
+    stChannel strip(unit_, state_, 2);
+    strip.getRight().setFader(0.0);
+    strip.getRight().setMuted(true);
+    pump();
+    strip.getLinkButton().setToggleState(true);
+    pump(60);
+    EXPECT_EQ(sorted(sentFrames()),
+              sorted({{0x00, 0x08, 0xB8, 0x81, 0x04, 0x10, 0x02, 0x02, 0x02, 0x02, 0x81, 0x00},
+                      {0x00, 0x08, 0xB8, 0x81, 0x04, 0x10, 0x02, 0x02, 0x01, 0x01, 0x70},
+                      {0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x05, 0x02, 0x01},
+                      {0x00, 0x08, 0xB8, 0x81, 0x04, 0x10, 0x02, 0x01, 0x03, 0x02, 0x7F, 0xFE},
+                      {0x00, 0x08, 0xB8, 0x81, 0x04, 0x10, 0x02, 0x02, 0x03, 0x02, 0x80, 0x00}}));
+}
+
+TEST_F(StripTest, RefreshShowsTheUnitsSettingsOrTheDefaultsWhenEveryReadFails) {
+    setUnitKey(1, "Volume3.1", "0xE500");
+    setUnitKey(1, "Volume3.2", "0xC900");
+    setUnitKey(1, "Balance3.1", "0x1B00");
+    setUnitKey(1, "Balance3.2", "0xF300");
+    setUnitKey(1, "Mute3.2", "0x70");
+    setUnitKey(1, "Link1", "1");
+    stChannel strip(unit_, state_, 1);
+    strip.refreshFromUnit();
+    EXPECT_EQ(strip.getLeft().getFader(), 201.0);
+    EXPECT_EQ(strip.getRight().getFader(), 145.0) << "the faders are not linked while read";
+    EXPECT_EQ(strip.getLeft().getPan(), 100.0);
+    EXPECT_EQ(strip.getRight().getPan(), 140.0);
+    EXPECT_FALSE(strip.getLeft().isMuted());
+    EXPECT_TRUE(strip.getRight().isMuted());
+    EXPECT_TRUE(strip.getLinkButton().getToggleState());
+    pump(60);
+    EXPECT_EQ(strip.getLeft().getPan(), 0.0) << "the read Link hard-pans the pair";
+    EXPECT_EQ(strip.getRight().getPan(), 255.0);
+
+    setUnitKey(1, "Present", "0");
+    strip.refreshFromUnit();
+    pump(60);
+    EXPECT_EQ(strip.getLeft().getFader(), 255.0);
+    EXPECT_EQ(strip.getRight().getFader(), 255.0);
+    EXPECT_EQ(strip.getLeft().getPan(), 128.0);
+    EXPECT_EQ(strip.getRight().getPan(), 128.0);
+    EXPECT_FALSE(strip.getRight().isMuted());
+    EXPECT_FALSE(strip.getLinkButton().getToggleState());
+}
+
+// A linked pair that loads an unlinked mix takes each side's own values: it is
+// unlinked before they are set, and the pans from before the link stay away.
+TEST_F(StripTest, LoadingAnUnlinkedMixIntoALinkedPairKeepsEachSidesValues) {
+    stChannel strip(unit_, state_, 1);
+    setPans(strip, 60.0, 70.0);
+    strip.getLinkButton().setToggleState(true);
+    pump(60);
+    juce::PropertySet mix;
+    mix.setValue("Leftfader1", "40");
+    mix.setValue("LeftPan1", "10");
+    mix.setValue("Rightfader1", "220");
+    mix.setValue("RightPan1", "250");
+    mix.setValue("RightMute1", "1");
+    strip.loadState(mix);
+    pump(60);
+    EXPECT_EQ(strip.getLeft().getFader(), 40.0);
+    EXPECT_EQ(strip.getRight().getFader(), 220.0);
+    EXPECT_EQ(strip.getLeft().getPan(), 10.0);
+    EXPECT_EQ(strip.getRight().getPan(), 250.0);
+    EXPECT_FALSE(strip.getLeft().isMuted());
+    EXPECT_TRUE(strip.getRight().isMuted());
+    EXPECT_FALSE(strip.getLinkButton().getToggleState());
+}
+
+}  // namespace
