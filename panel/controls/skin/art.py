@@ -9,7 +9,6 @@ FONT = "DejaVu Sans"
 INK = "#e6e3da"  # legends printed on the plate
 INK_DIM = "#a9adb3"  # scale numbers
 PLATE = "#2a2d32"
-PLATE_DARK = "#1b1d20"
 LINE = "#6d7178"  # printed section frames
 LED = {
     "red": ("#ff3a2a", "#ffd9cf", "#3a1714"),

@@ -205,8 +205,8 @@ def _vents(x0, x1, y0, count, pitch):
     out = ""
     for i in range(count):
         y = y0 + i * pitch
-        out += rect(x0, y, x1 - x0, 4, 2, "#08090a")
-        out += line(x0 + 2, y + 4.2, x1 - 2, y + 4.2, "#9aa0a8", 0.6, ' opacity="0.35"')
+        out += rect(x0, y, x1 - x0, 3, 1.5, "#0a0b0d")
+        out += line(x0 + 1.5, y + 3.3, x1 - 1.5, y + 3.3, "#9aa0a8", 0.6, ' opacity="0.3"')
     return out
 
 
@@ -288,7 +288,7 @@ def background():
     body += frame(66.5, 56.5, 84, 124, [("PHONO", 108.5)])
     body += frame(156.5, 56.5, 112, 124, [("LINE", 212.5)])
     body += frame(318.5, 56.5, 112, 124, [("HEADPHONES", 374.5)])
-    body += _vents(446, 570, 74, 10, 10)
+    body += _vents(452, 564, 73, 12, 8)
     body += frame(584.5, 56.5, 98, 124, [("DRIVER", 633.5)])
     body += text(633, 106, "SAMPLE RATE", 6.2, spacing=0.8)
     body += text(633, 151, "LATENCY", 6.2, spacing=0.8)

@@ -5,6 +5,7 @@ would draw them, into PNGs outside the repository (default /tmp/art):
   window-128.png  main window, knobs at 128, switches on, a few pressed, meters lit
   shade-0.png, shade-128.png   the window-shade strip likewise
   sheet.png       every image at four times its size
+  preview.png     both windows and both strips side by side
 """
 import os
 import sys
@@ -152,9 +153,14 @@ def main(argv):
     folder = argv[2] if len(argv) > 2 else os.path.join(HERE, "images")
     os.makedirs(out, exist_ok=True)
     skin = Skin(folder)
-    for label, state in STATES.items():
-        window(skin, state).save(os.path.join(out, "window-%s.png" % label))
-        shade(skin, state).save(os.path.join(out, "shade-%s.png" % label))
+    preview = Image.new("RGBA", (1460, 784), (90, 92, 96, 255))
+    for column, (label, state) in enumerate(STATES.items()):
+        whole, strip = window(skin, state), shade(skin, state)
+        whole.save(os.path.join(out, "window-%s.png" % label))
+        strip.save(os.path.join(out, "shade-%s.png" % label))
+        preview.alpha_composite(whole, (column * 735, 0))
+        preview.alpha_composite(strip, (column * 735, 625))
+    preview.save(os.path.join(out, "preview.png"))
     sheet(skin, folder).save(os.path.join(out, "sheet.png"))
     return 0
 
