@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Writes the seed corpora of the fuzz targets logconfig, profile, busfile,
-avcframe, avcresponse and mailbox: sound inputs, and copies broken in the ways a
+avcframe, avcresponse, mailbox and mixfile: sound inputs, and copies broken in the ways a
 reader meets (cut short, stray bytes, wrong sizes, values out of range).
 Bus files come from the bus tool itself.
 
@@ -272,6 +272,47 @@ def mailbox_plays():
     return plays
 
 
+def mix_files():
+    def mix(entries, count=None):
+        body = b"".join(k + b"\0" + v + b"\0" for k, v in entries)
+        return b"PROP" + struct.pack("<i", len(entries) if count is None else count) + body
+
+    keys = [b"Phono", b"HeadPhones"]
+    for n in b"12":
+        keys += [k + bytes([n]) for k in (b"PreampGain", b"Phantom", b"Limiter", b"Boost")]
+    keys += [b"LeftLine", b"RightLine"]
+    for n in b"12":
+        keys += [k + bytes([n]) for k in (b"Leftfader", b"LeftPan", b"LeftMute", b"Rightfader",
+                                           b"RightPan", b"RightMute", b"Link")]
+    keys += [b"PBfader", b"PBmute", b"Mainfader", b"MainMute", b"MixBypass"]
+    full = [(k, b"127.5" if i % 3 == 1 else b"1") for i, k in enumerate(keys)]
+    new = mix(full)
+    payload = new[4:]
+    return {
+        "new": new,
+        "empty": b"",
+        "magic-only": b"PROP",
+        "count-cut": b"PROP\x1f\x00",
+        "no-entries": mix([]),
+        "cut-in-key": new[:300],
+        "cut-after-key": new[:new.index(b"MixBypass") + 10],
+        "last-zero-missing": new[:-1],
+        "negative-count": mix(full[:2], -1),
+        "huge-count": mix(full[:2], 0x7FFFFFFF),
+        "count-short": mix(full, 3),
+        "trailing-bytes": new + b"junk\0",
+        "empty-key": mix([(b"", b"x"), (b"Phono", b"1")]),
+        "repeated-key": mix([(b"LeftPan1", b"12"), (b"Phono", b"1"), (b"LeftPan1", b"13")]),
+        "foreign-keys": mix([(b"Foreign \xe9t\xe9", b"x\xffy"), (b"MixBypass", b"1")]),
+        "values-odd": mix([(b"HeadPhones", b"1e400"), (b"Phono", b"-0"), (b"PBfader", b"nan"),
+                           (b"Mainfader", b" 12abc")]),
+        "compressed": b"CPRP" + zlib.compress(payload),
+        "compressed-cut": b"CPRP" + zlib.compress(payload)[:20],
+        "foreign-xml": b'<?xml version="1.0"?><PROPERTIES><VALUE name="Phono" val="1"/></PROPERTIES>',
+        "lower-case-magic": b"prop" + payload,
+    }
+
+
 def write(folder, name, files):
     target = os.path.join(folder, name)
     os.makedirs(target, exist_ok=True)
@@ -297,6 +338,7 @@ def main():
     write(folder, "avcframe", avc_frames())
     write(folder, "avcresponse", avc_responses())
     write(folder, "mailbox", mailbox_plays())
+    write(folder, "mixfile", mix_files())
 
 
 if __name__ == "__main__":

@@ -1,0 +1,286 @@
+// Mix files byte for byte: a new file, an existing file saved over, and the
+// files that load nothing (foreign, cut short, damaged).
+#include "MixFile.h"
+#include "MixValues.h"
+#include "ScopedEnv.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+template <size_t N>
+std::string bytes(const char (&literal)[N]) {
+    return std::string(literal, N - 1);
+}
+
+// Every control of the main component set, in the order the panel saves them.
+const std::string kNewMix = bytes(
+    "PROP"
+    "\x1f\0\0\0"
+    "Phono\0"
+    "1\0"
+    "HeadPhones\0"
+    "127.5\0"
+    "PreampGain1\0"
+    "200\0"
+    "Phantom1\0"
+    "1\0"
+    "Limiter1\0"
+    "0\0"
+    "Boost1\0"
+    "0\0"
+    "PreampGain2\0"
+    "0\0"
+    "Phantom2\0"
+    "0\0"
+    "Limiter2\0"
+    "1\0"
+    "Boost2\0"
+    "1\0"
+    "LeftLine\0"
+    "64\0"
+    "RightLine\0"
+    "191.25\0"
+    "Leftfader1\0"
+    "255\0"
+    "LeftPan1\0"
+    "128\0"
+    "LeftMute1\0"
+    "0\0"
+    "Rightfader1\0"
+    "0.333333333\0"
+    "RightPan1\0"
+    "0\0"
+    "RightMute1\0"
+    "1\0"
+    "Link1\0"
+    "1\0"
+    "Leftfader2\0"
+    "0\0"
+    "LeftPan2\0"
+    "0\0"
+    "LeftMute2\0"
+    "0\0"
+    "Rightfader2\0"
+    "0\0"
+    "RightPan2\0"
+    "0\0"
+    "RightMute2\0"
+    "0\0"
+    "Link2\0"
+    "0\0"
+    "PBfader\0"
+    "255\0"
+    "PBmute\0"
+    "0\0"
+    "Mainfader\0"
+    "254\0"
+    "MainMute\0"
+    "0\0"
+    "MixBypass\0"
+    "1\0");
+
+class MixFileTest : public ::testing::Test {
+protected:
+    juce::File file(const std::string& name) { return juce::File(dir_.file(name)); }
+    juce::File fileWith(const std::string& name, const std::string& content) {
+        juce::File f = file(name);
+        f.replaceWithData(content.data(), content.size());
+        return f;
+    }
+    static std::string contentOf(const juce::File& f) {
+        juce::MemoryBlock block;
+        f.loadFileAsData(block);
+        return std::string(static_cast<const char*>(block.getData()), block.getSize());
+    }
+
+    // The controls as they stand in kNewMix, set the way the sections set them.
+    static juce::PropertySet newMix() {
+        juce::PropertySet mix;
+        const double numbers[] = {127.5, 200, 0, 64, 191.25, 255, 128, 1.0 / 3,
+                                  0,     0,   0, 0,  0,      255, 254};
+        const bool flags[] = {true, true, false, false, false, true,  true,  false,
+                              true, true, false, false, false, false, false, true};
+        int n = 0, f = 0;
+        for (const MixValues::Key& key : MixValues::keys()) {
+            if (key.isFlag)
+                MixValues::setFlag(mix, key.name, flags[f++]);
+            else
+                MixValues::setNumber(mix, key.name, numbers[n++]);
+        }
+        return mix;
+    }
+
+    static void expectEveryDefault(juce::PropertySet mix) {
+        EXPECT_TRUE(mix.getAllProperties().size() == 0);
+        for (const MixValues::Key& key : MixValues::keys()) {
+            double expected =
+                std::string(key.name) == "PBfader" || std::string(key.name) == "Mainfader" ? 255
+                                                                                           : 0;
+            EXPECT_EQ(MixValues::valueOrDefault(mix, key), expected) << key.name;
+        }
+    }
+
+    TempDir dir_;
+};
+
+TEST_F(MixFileTest, ANewFileHoldsTheThirtyOneEntriesInOrderUnderTheMixExtension) {
+    ASSERT_EQ(MixValues::keys().size(), 31u);
+    EXPECT_STREQ(MixValues::keys().front().name, "Phono");
+    EXPECT_STREQ(MixValues::keys().back().name, "MixBypass");
+    ASSERT_TRUE(MixFile::save(file("Mix.txt"), newMix()));
+    EXPECT_FALSE(file("Mix.txt").exists());
+    EXPECT_EQ(contentOf(file("Mix.imx")), kNewMix);
+    EXPECT_EQ(juce::File(dir_.path()).getNumberOfChildFiles(juce::File::findFilesAndDirectories), 1)
+        << "no temporary file is left";
+
+    ASSERT_TRUE(MixFile::save(file("Plain"), newMix()));
+    EXPECT_EQ(contentOf(file("Plain.imx")), kNewMix);
+    EXPECT_EQ(MixFile::withMixExtension(file("a.b.mix")).getFileName(), "a.b.imx");
+    EXPECT_EQ(MixFile::withMixExtension(file("Mix.imx")).getFileName(), "Mix.imx");
+}
+
+TEST_F(MixFileTest, AFileLoadsItsValuesAndMissingOnesTakeTheirDefaults) {
+    juce::PropertySet mix;
+    ASSERT_TRUE(MixFile::load(fileWith("a.imx", kNewMix), mix));
+    EXPECT_EQ(mix.getAllProperties().getAllKeys()[0], "Phono");
+    for (const MixValues::Key& key : MixValues::keys())
+        EXPECT_EQ(MixValues::valueOrDefault(mix, key), MixValues::valueOrDefault(newMix(), key))
+            << key.name;
+    EXPECT_EQ(MixValues::number(mix, "HeadPhones", 0), 127.5);
+
+    std::string sparse = bytes(
+        "PROP"
+        "\x07\0\0\0"
+        "HeadPhones\0"
+        "127.5\0"
+        "Phono\0"
+        "2\0"
+        "MainMute\0"
+        "yes\0"
+        "\0"
+        "ignored\0"
+        "LeftPan1\0"
+        "12\0"
+        "LeftPan1\0"
+        "13\0"
+        "PBmute\0"
+        "-1\0");
+    ASSERT_TRUE(MixFile::load(fileWith("b.imx", sparse), mix));
+    EXPECT_EQ(mix.getAllProperties().size(), 5) << "no empty key; the later LeftPan1 wins";
+    EXPECT_EQ(MixValues::number(mix, "HeadPhones", 0), 127.5);
+    EXPECT_TRUE(MixValues::flag(mix, "Phono"));
+    EXPECT_FALSE(MixValues::flag(mix, "MainMute")) << "not an integer";
+    EXPECT_TRUE(MixValues::flag(mix, "PBmute"));
+    EXPECT_EQ(MixValues::number(mix, "LeftPan1", 0), 13);
+    EXPECT_EQ(MixValues::number(mix, "PBfader", 255), 255);
+    EXPECT_EQ(MixValues::number(mix, "LeftLine", 0), 0);
+
+    std::string compressed = bytes(
+        "CPRP"
+        "\x78\x9c\x63\x62\x60\x60\xf0\x48\x4d\x4c\x09\xc8\xc8\xcf\x4b\x2d\x66\x30\x34\x32"
+        "\xd7\x33\x65\x00\x71\xf2\x19\x0c\x19\x00\x66\xc2\x07\x14");
+    ASSERT_TRUE(MixFile::load(fileWith("c.imx", compressed), mix));
+    EXPECT_EQ(MixValues::number(mix, "HeadPhones", 0), 127.5);
+    EXPECT_TRUE(MixValues::flag(mix, "Phono"));
+}
+
+TEST_F(MixFileTest, SavingOverAFileKeepsItsOrderAndTheKeysOfOthers) {
+    std::string existing = bytes(
+        "PROP"
+        "\x03\0\0\0"
+        "Foreign \xe9t\xe9\0"
+        "x\xffy\0"
+        "MixBypass\0"
+        "1\0"
+        "Phono\0"
+        "1\0");
+    juce::File target = fileWith("Old.imx", existing);
+    juce::PropertySet mix;
+    MixValues::setFlag(mix, "Phono", false);
+    MixValues::setNumber(mix, "HeadPhones", 12);
+    MixValues::setFlag(mix, "MixBypass", false);
+    ASSERT_TRUE(MixFile::save(target, mix));
+    EXPECT_EQ(contentOf(target), bytes("PROP"
+                                       "\x04\0\0\0"
+                                       "Foreign \xe9t\xe9\0"
+                                       "x\xffy\0"
+                                       "MixBypass\0"
+                                       "0\0"
+                                       "Phono\0"
+                                       "0\0"
+                                       "HeadPhones\0"
+                                       "12\0"));
+
+    juce::PropertySet loaded;
+    ASSERT_TRUE(MixFile::load(target, loaded));
+    ASSERT_TRUE(MixFile::save(target, loaded));
+    EXPECT_EQ(contentOf(target).substr(4, 4), bytes("\x04\0\0\0"));
+    EXPECT_EQ(contentOf(target).substr(8, 16), bytes("Foreign \xe9t\xe9\0"
+                                                     "x\xffy\0"))
+        << "one byte per character survives a load and a save";
+}
+
+TEST_F(MixFileTest, ForeignAndDamagedFilesLoadEveryDefaultAndAreNotWrittenBackHalfRead) {
+    std::vector<std::pair<std::string, std::string>> broken = {
+        {"foreign", bytes("<?xml version=\"1.0\"?><PROPERTIES/>")},
+        {"empty", ""},
+        {"magic only", "PROP"},
+        {"count cut", bytes("PROP\x1f\0")},
+        {"negative count", bytes("PROP\xff\xff\xff\xff"
+                                 "Phono\0"
+                                 "1\0")},
+        {"cut in a key", kNewMix.substr(0, 300)},
+        {"cut after a key", kNewMix.substr(0, kNewMix.find("MixBypass") + 10)},
+        {"last zero missing", kNewMix.substr(0, kNewMix.size() - 1)},
+        {"lower-case magic", "prop" + kNewMix.substr(4)},
+        {"compressed and broken", bytes("CPRP\x78\x9c\x63\x62\x60")},
+    };
+    for (const auto& [what, content] : broken) {
+        juce::PropertySet mix;
+        MixValues::setNumber(mix, "HeadPhones", 99);
+        EXPECT_FALSE(MixFile::load(fileWith("broken.imx", content), mix)) << what;
+        expectEveryDefault(mix);
+    }
+    juce::PropertySet mix;
+    EXPECT_FALSE(MixFile::load(file("missing.imx"), mix));
+    expectEveryDefault(mix);
+
+    juce::File cut = fileWith("Cut.imx", kNewMix.substr(0, 300));
+    juce::PropertySet one;
+    MixValues::setFlag(one, "MixBypass", true);
+    ASSERT_TRUE(MixFile::save(cut, one));
+    EXPECT_EQ(contentOf(cut), bytes("PROP"
+                                    "\x01\0\0\0"
+                                    "MixBypass\0"
+                                    "1\0"));
+}
+
+TEST_F(MixFileTest, AFailedSaveLeavesTheTargetAndNoTemporaryFile) {
+    ASSERT_TRUE(file("Busy.imx").getChildFile("inside").create());
+    EXPECT_FALSE(MixFile::save(file("Busy.txt"), newMix()));
+    EXPECT_TRUE(file("Busy.imx").isDirectory());
+    EXPECT_EQ(juce::File(dir_.path()).getNumberOfChildFiles(juce::File::findFilesAndDirectories),
+              1);
+}
+
+TEST(MixValues, NumbersAreWrittenWithNineSignificantDigits) {
+    EXPECT_EQ(MixValues::numberText(128), "128");
+    EXPECT_EQ(MixValues::numberText(127.5), "127.5");
+    EXPECT_EQ(MixValues::numberText(2.0 / 3), "0.666666667");
+    EXPECT_EQ(MixValues::numberText(123456789012.0), "1.23456789e+11");
+    EXPECT_EQ(MixValues::flagText(true), "1");
+    EXPECT_EQ(MixValues::flagText(false), "0");
+}
+
+TEST(MixFolder, LiesInTheUsersApplicationDataFolder) {
+    TempDir dir;
+    ScopedEnv config("XDG_CONFIG_HOME", dir.path());
+    EXPECT_EQ(MixFile::mixFolder().getFullPathName(),
+              juce::File(dir.path()).getChildFile("Lumora_1394").getFullPathName());
+}
+
+}  // namespace
