@@ -46,8 +46,8 @@ juce::String meter(double display, bool clipped) {
     } else {
         // Display back to the level unit (-20 ln of the word), then to decibels.
         double level = 256.0 * (display / 255.0) * (display / 255.0);
-        double db = -level / std::log(10.0);
-        text = juce::String(db, 1) + " dB";
+        double db = std::round(-level / std::log(10.0) * 10.0) / 10.0;
+        text = juce::String(db == 0.0 ? 0.0 : db, 1) + " dB";
     }
     return clipped ? text + ", clip" : text;
 }
