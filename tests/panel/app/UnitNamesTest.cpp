@@ -93,6 +93,12 @@ TEST_F(UnitQueriesTest, AListedUnitThatCannotBeOpenedEndsBothLoops) {
     EXPECT_EQ(UnitQueries::unitButtonText(unit_, 0), "Studio");
 }
 
+TEST_F(UnitQueriesTest, AUnitThatTimesOutDoesNotCostTheNextUnitItsName) {
+    setUnitKey(2, "IoDelayMs", "300");
+    EXPECT_EQ(UnitQueries::unitButtonText(unit_, 1), "Unit 2") << "past the command's wait";
+    EXPECT_EQ(UnitQueries::unitButtonText(unit_, 0), "Studio");
+}
+
 TEST_F(UnitQueriesTest, ReselectingStopsAtOnceWhenNoUnitIsLeft) {
     setUnitKey(1, "Present", "0");
     setUnitKey(2, "Present", "0");
