@@ -1,0 +1,48 @@
+#include "JUCEHelloWorldApplication.h"
+
+#include <cstdio>
+
+namespace {
+
+// The value after an option, empty when the option is absent.
+juce::String optionValue(const juce::StringArray& args, const juce::String& option) {
+    const int at = args.indexOf(option);
+    return at >= 0 ? args[at + 1] : juce::String();
+}
+
+}  // namespace
+
+void JUCEHelloWorldApplication::initialise(const juce::String& commandLine) {
+    const juce::StringArray args = juce::StringArray::fromTokens(commandLine, true);
+    window_ = std::make_unique<MainWindow>();
+    if (args.contains("--report-first-frame"))
+        window_->onFirstPaint = [] {
+            std::printf("first frame\n");
+            std::fflush(stdout);
+        };
+    const juce::String folder = optionValue(args, "--screenshots").unquoted();
+    if (folder.isEmpty())
+        return;
+    const juce::File dir = juce::File::getCurrentWorkingDirectory().getChildFile(folder);
+    screenshots_ =
+        std::make_unique<ScreenshotRun>(*window_, dir, [this](const juce::StringArray& written) {
+            for (const juce::String& path : written)
+                std::printf("%s\n", path.toRawUTF8());
+            std::fflush(stdout);
+            setApplicationReturnValue(written.size() == 2 ? 0 : 1);
+            quit();
+        });
+}
+
+void JUCEHelloWorldApplication::shutdown() {
+    screenshots_.reset();
+    window_.reset();
+}
+
+void JUCEHelloWorldApplication::anotherInstanceStarted(const juce::String&) {
+    if (window_ == nullptr)
+        return;
+    if (auto* peer = window_->getPeer(); peer != nullptr && peer->isMinimised())
+        peer->setMinimised(false);
+    window_->toFront(true);
+}

@@ -1,0 +1,256 @@
+#include "MainComp.h"
+
+#include "AvcUnit.h"
+#include "KnobMotion.h"
+#include "MixFile.h"
+#include "MixValues.h"
+#include "PanelState.h"
+#include "SkinData.h"
+#include "SkinImage.h"
+#include "UnitQueries.h"
+
+namespace {
+
+const char kPhonoTip[] = "Use this to swtich between line and phono input";
+const char kSaveTitle[] = "Please select the Mix file you want to save...";
+const char kLoadTitle[] = "Please select the file you want to load...";
+const char kMixFilter[] = "*.imx";
+
+}  // namespace
+
+MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings)
+    : unit_(unit),
+      state_(state),
+      background_(SkinImage::cached(SkinData::background_jpg, SkinData::background_jpgSize)),
+      saveImage_(SkinImage::cached(SkinData::save_png, SkinData::save_pngSize)),
+      saveDownImage_(SkinImage::cached(SkinData::savedown_png, SkinData::savedown_pngSize)),
+      loadImage_(SkinImage::cached(SkinData::load_png, SkinData::load_pngSize)),
+      loadDownImage_(SkinImage::cached(SkinData::loaddown_png, SkinData::loaddown_pngSize)),
+      phonoLook_(SkinData::phonoon_png, SkinData::phonoon_pngSize, SkinData::buttonoff_png,
+                 SkinData::buttonoff_pngSize, SkinData::phonodown_png, SkinData::phonodown_pngSize),
+      phono_(phonoLook_, "Phono"),
+      input1_(unit, 1),
+      input2_(unit, 2),
+      headphones_(unit, KnobStyle::MasterKnob, 2, 0, false),
+      line_(unit),
+      unitSelect_(unit),
+      mixer_(unit, state),
+      controlPanel_(settings) {
+    setSize(kWidth, kHeight);
+    placeChildren();
+    addChildComponent(noDevice_);
+    noDevice_.setBounds(0, 0, kWidth, kHeight);
+    if (unit_.GetUnitCount() == 0)
+        showUnitPresence(false);
+    addAndMakeVisible(controlPanel_);
+    controlPanel_.setBounds(598, 108, 70, 70);
+    // The skin is drawn once into the buffer; a meter that moves repaints only itself.
+    setOpaque(true);
+    setBufferedToImage(true);
+    refreshFromUnit();
+    readKnobMotion();
+}
+
+// The unit is told that the panel lets go of it.
+MainComp::~MainComp() {
+    phono_.removeActionListener(this);
+    unitSelect_.removeActionListener(this);
+    mixer_.removeActionListener(this);
+    save_.removeListener(this);
+    load_.removeListener(this);
+    unit_.VendorCommand4();
+}
+
+void MainComp::placeChildren() {
+    addAndMakeVisible(phono_);
+    phono_.setBounds(89, 98, phonoLook_.getImageWidth(), phonoLook_.getImageHeight());
+    phono_.setTooltip(kPhonoTip);
+    phono_.addActionListener(this);
+    addAndMakeVisible(input1_);
+    input1_.setBounds(98, 423, 178, 131);
+    addAndMakeVisible(input2_);
+    input2_.setBounds(311, 423, 178, 131);
+    addAndMakeVisible(headphones_);
+    headphones_.setBounds(343, 86, 100, 100);
+    headphones_.setSkewFactor(7.0);
+    headphones_.setTooltip("HeadPhone Output Level");
+    addAndMakeVisible(line_);
+    line_.setBounds(173, 78, 75, 75);
+    addAndMakeVisible(unitSelect_);
+    unitSelect_.setBounds(583, 402, 100, 110);
+    unitSelect_.addActionListener(this);
+    addAndMakeVisible(mixer_);
+    mixer_.setBounds(74, 190, 620, 208);
+    mixer_.addActionListener(this);
+    mixer_.setTooltip("This is a Mixer JackAss!!!");
+    setUpFileButton(save_, saveImage_, saveDownImage_, 575);
+    setUpFileButton(load_, loadImage_, loadDownImage_, 630);
+}
+
+void MainComp::setUpFileButton(juce::ImageButton& button, const juce::Image& normal,
+                               const juce::Image& down, int x) {
+    addAndMakeVisible(button);
+    button.setImages(true, true, true, normal, 1.0f, {}, {}, 0.8f, {}, down, 1.0f, {});
+    button.setTopLeftPosition(x, 510);
+    button.addListener(this);
+}
+
+void MainComp::paint(juce::Graphics& g) {
+    g.drawImageAt(background_, 0, 0);
+}
+
+void MainComp::showUnitPresence(bool present) {
+    setEnabled(present);
+    noDevice_.setVisible(!present);
+}
+
+void MainComp::refreshFromUnit() {
+    const AvcUnit::Refresh refresh(unit_);
+    bool phono = false;
+    if (!unit_.GetPhono(phono))
+        phono = false;
+    int level = 128;
+    if (!unit_.GetOutputVolume(2, 0, level))
+        level = 128;
+    headphones_.setValue(level);
+    input1_.refreshFromUnit();
+    input2_.refreshFromUnit();
+    phono_.setToggleState(phono);
+    line_.refreshFromUnit();
+    mixer_.refreshFromUnit();
+}
+
+// Re-opening the first unit is bounded in time, so a unit that is listed
+// but does not open cannot hold the window.
+void MainComp::configChange() {
+    if (!isEnabled()) {
+        UnitQueries::reselectFirstUnit(unit_);
+        showUnitPresence(true);
+        refreshFromUnit();
+    }
+    if (unit_.GetUnitCount() == 0)
+        showUnitPresence(false);
+    unit_.SelectUnit(0);
+    unitSelect_.rebuild();
+}
+
+void MainComp::actionListenerCallback(const juce::String& message) {
+    if (message == "Phono")
+        unit_.SetPhono(phono_.getToggleState());
+    else if (message == "UnitChange")
+        refreshFromUnit();
+    else if (message == "ConfigChange")
+        configChange();
+    else if (message == "Load")
+        loadMix();
+    else if (message == "Save")
+        saveMix();
+}
+
+void MainComp::buttonClicked(juce::Button* button) {
+    actionListenerCallback(button->getName());
+}
+
+void MainComp::mouseDown(const juce::MouseEvent& event) {
+    if (!event.mods.isRightButtonDown())
+        return;
+    juce::Component::SafePointer<MainComp> self(this);
+    createKnobMotionMenu().showMenuAsync(juce::PopupMenu::Options(), [self](int result) {
+        if (self != nullptr)
+            self->knobMotionChosen(result);
+    });
+}
+
+juce::PopupMenu MainComp::createKnobMotionMenu() const {
+    juce::PopupMenu motion;
+    motion.addItem(KnobMotion::kCircularItem, KnobMotion::kCircular, true, circular_);
+    motion.addItem(KnobMotion::kLinearItem, KnobMotion::kLinear, true, !circular_);
+    juce::PopupMenu menu;
+    menu.addSubMenu("Knob Motion", motion);
+    return menu;
+}
+
+void MainComp::knobMotionChosen(int menuResult) {
+    if (auto circular = KnobMotion::chosen(menuResult)) {
+        applyMotion(*circular);
+        KnobMotion::store(*circular);
+    }
+}
+
+// A stored text that is neither choice leaves the knobs as they were built:
+// circular, which the menu's tick then shows.
+void MainComp::readKnobMotion() {
+    if (auto circular = KnobMotion::decode(KnobMotion::readStored()))
+        applyMotion(*circular);
+}
+
+void MainComp::applyMotion(bool circular) {
+    circular_ = circular;
+    state_.setCircularKnobs(circular);
+    headphones_.setLinearDrag(!circular);
+    line_.setLinearDrag(!circular);
+    input1_.setLinearDrag(!circular);
+    input2_.setLinearDrag(!circular);
+}
+
+void MainComp::collectMix(juce::PropertySet& mix) {
+    MixValues::setFlag(mix, "Phono", phono_.getToggleState());
+    MixValues::setNumber(mix, "HeadPhones", headphones_.getValue());
+    input1_.saveState(mix);
+    input2_.saveState(mix);
+    line_.saveState(mix);
+    mixer_.saveState(mix);
+}
+
+void MainComp::applyMix(juce::PropertySet& mix) {
+    phono_.setToggleState(MixValues::flag(mix, "Phono"));
+    headphones_.setValue(MixValues::number(mix, "HeadPhones", 0.0));
+    input1_.loadState(mix);
+    input2_.loadState(mix);
+    line_.loadState(mix);
+    mixer_.loadState(mix);
+}
+
+bool MainComp::saveMixTo(const juce::File& chosen) {
+    juce::PropertySet mix;
+    collectMix(mix);
+    return MixFile::save(chosen, mix);
+}
+
+// A file that cannot be read as a mix leaves the set empty: every control
+// goes to its default.
+void MainComp::loadMixFrom(const juce::File& file) {
+    juce::PropertySet mix;
+    MixFile::load(file, mix);
+    applyMix(mix);
+}
+
+// The dialogs run asynchronously: the message loop goes on while one is open.
+void MainComp::saveMix() {
+    const juce::File folder = MixFile::mixFolder();
+    if (folder.createDirectory().failed())
+        return;
+    chooser_ = std::make_unique<juce::FileChooser>(kSaveTitle, folder, kMixFilter);
+    juce::Component::SafePointer<MainComp> self(this);
+    const int mode = juce::FileBrowserComponent::saveMode |
+                      juce::FileBrowserComponent::canSelectFiles |
+                      juce::FileBrowserComponent::warnAboutOverwriting;
+    chooser_->launchAsync(mode, [self](const juce::FileChooser& chooser) {
+        if (self != nullptr && chooser.getResult() != juce::File())
+            self->saveMixTo(chooser.getResult());
+    });
+}
+
+void MainComp::loadMix() {
+    const juce::File folder = MixFile::mixFolder();
+    if (!folder.isDirectory())
+        return;
+    chooser_ = std::make_unique<juce::FileChooser>(kLoadTitle, folder, kMixFilter);
+    juce::Component::SafePointer<MainComp> self(this);
+    const int mode =
+        juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles;
+    chooser_->launchAsync(mode, [self](const juce::FileChooser& chooser) {
+        if (self != nullptr && chooser.getResult() != juce::File())
+            self->loadMixFrom(chooser.getResult());
+    });
+}

@@ -1,0 +1,98 @@
+#pragma once
+#include "ControlPanel.h"
+#include "DualKnob.h"
+#include "KnobCtl.h"
+#include "MixMod.h"
+#include "NoDevice.h"
+#include "UnitSelect.h"
+#include "iButton.h"
+#include "myButtonStyle.h"
+#include "preAmpMod.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <memory>
+
+class AvcUnit;
+class DeviceSettings;
+class PanelState;
+
+// The main window's content in normal mode: every section at its fixed place
+// on the skin, the "No Device" veil while no unit is attached, the mix files
+// and the knob-motion menu on a right click of the background.
+class MainComp : public juce::Component,
+                 private juce::ActionListener,
+                 private juce::Button::Listener {
+public:
+    static constexpr int kWidth = 725;
+    static constexpr int kHeight = 620;
+
+    MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings);
+    ~MainComp() override;
+
+    void paint(juce::Graphics& g) override;
+    void mouseDown(const juce::MouseEvent& event) override;
+
+    // Reads the unit's state into every section.
+    void refreshFromUnit();
+    // The units changed: re-open the first, rebuild the unit buttons.
+    void configChange();
+
+    // The "Knob Motion" menu as a right click shows it, and its result.
+    juce::PopupMenu createKnobMotionMenu() const;
+    void knobMotionChosen(int menuResult);
+    bool isCircular() const { return circular_; }
+
+    // The mix as a set of entries, and a mix set on the controls.
+    void collectMix(juce::PropertySet& mix);
+    void applyMix(juce::PropertySet& mix);
+    // What the dialogs hand over: the file chosen to save to or load from.
+    bool saveMixTo(const juce::File& chosen);
+    void loadMixFrom(const juce::File& file);
+
+    iButton& getPhonoButton() { return phono_; }
+    juce::ImageButton& getSaveButton() { return save_; }
+    juce::ImageButton& getLoadButton() { return load_; }
+    preAmpMod& getInput(int n) { return n == 1 ? input1_ : input2_; }
+    KnobCtl& getHeadphoneKnob() { return headphones_; }
+    DualKnob& getLineKnobs() { return line_; }
+    UnitSelect& getUnitSelect() { return unitSelect_; }
+    MixMod& getMixer() { return mixer_; }
+    NoDevice& getNoDevice() { return noDevice_; }
+    ControlPanel& getControlPanel() { return controlPanel_; }
+
+private:
+    void actionListenerCallback(const juce::String& message) override;
+    void buttonClicked(juce::Button* button) override;
+    void placeChildren();
+    void setUpFileButton(juce::ImageButton& button, const juce::Image& normal,
+                         const juce::Image& down, int x);
+    void showUnitPresence(bool present);
+    void applyMotion(bool circular);
+    void readKnobMotion();
+    void saveMix();
+    void loadMix();
+
+    AvcUnit& unit_;
+    PanelState& state_;
+    juce::TooltipWindow tooltips_{nullptr, 700};
+    NoDevice noDevice_;
+    juce::Image background_;
+    juce::Image saveImage_;
+    juce::Image saveDownImage_;
+    juce::Image loadImage_;
+    juce::Image loadDownImage_;
+    myButtonStyle phonoLook_;
+    iButton phono_;
+    juce::ImageButton save_{"Save"};
+    juce::ImageButton load_{"Load"};
+    preAmpMod input1_;
+    preAmpMod input2_;
+    KnobCtl headphones_;
+    DualKnob line_;
+    UnitSelect unitSelect_;
+    MixMod mixer_;
+    ControlPanel controlPanel_;
+    std::unique_ptr<juce::FileChooser> chooser_;
+    bool circular_ = true;
+};

@@ -1,0 +1,113 @@
+#include "MainWindow.h"
+
+#include "SkinData.h"
+
+MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
+    : juce::DialogWindow(kCaption, juce::Colour(0xFFC7C7C7), false, false),
+      shadeLook_(SkinData::shadehover_png, SkinData::shadehover_pngSize, SkinData::shade_png,
+                 SkinData::shade_pngSize, SkinData::shadedown_png, SkinData::shadedown_pngSize),
+      shadeButton_(shadeLook_, "WinShade"),
+      topLook_(SkinData::aotonhover_png, SkinData::aotonhover_pngSize, SkinData::aotoff_png,
+               SkinData::aotoff_pngSize, SkinData::aotoffdown_png, SkinData::aotoffdown_pngSize),
+      topButton_(topLook_, "AlwaysOnTop"),
+      minimizeLook_(SkinData::minimize_png, SkinData::minimize_pngSize, SkinData::minimize_png,
+                    SkinData::minimize_pngSize, SkinData::minimizedown_png,
+                    SkinData::minimizedown_pngSize),
+      minimizeButton_(minimizeLook_, "Minimize") {
+    model.ConnectAtStart();
+    unit_ = std::make_unique<AvcUnit>(model);
+    settings_ = std::make_unique<DeviceSettings>(model);
+    state_ = std::make_unique<PanelState>();
+    mainComp_ = std::make_unique<MainComp>(*unit_, *state_, *settings_);
+    placeTitleBarButton(shadeButton_, shadeLook_, 657);
+    placeTitleBarButton(minimizeButton_, minimizeLook_, 677);
+    placeTitleBarButton(topButton_, topLook_, 637);
+    look_ = std::make_unique<myTooltip>(*state_);
+    juce::LookAndFeel::setDefaultLookAndFeel(look_.get());
+    setVisible(true);
+    setContentNonOwned(mainComp_.get(), false);
+    centreWithSize(kWidth, kStartHeight);
+    setOpaque(true);
+    if (onDesktop) {
+        addToDesktop(juce::ComponentPeer::windowAppearsOnTaskbar);
+        toFront(true);
+    }
+    setTitleBarHeight(kTitleBarHeight);
+}
+
+// The components go before the look they are drawn with, and the unit
+// commands after the main component, which sends its farewell through them.
+MainWindow::~MainWindow() {
+    shadeButton_.removeActionListener(this);
+    topButton_.removeActionListener(this);
+    minimizeButton_.removeActionListener(this);
+    clearContentComponent();
+    shade_.reset();
+    mainComp_.reset();
+    removeAllChildren();
+    juce::LookAndFeel::setDefaultLookAndFeel(nullptr);
+    if (juce::JUCEApplicationBase::getInstance() != nullptr)
+        juce::JUCEApplicationBase::quit();
+}
+
+void MainWindow::placeTitleBarButton(iButton& button, const myButtonStyle& look, int x) {
+    Component::addAndMakeVisible(button);
+    button.setBounds(x, 2, look.getImageWidth(), look.getImageHeight());
+    button.addActionListener(this);
+}
+
+void MainWindow::closeButtonPressed() {
+    if (juce::JUCEApplicationBase::getInstance() != nullptr)
+        juce::JUCEApplicationBase::quit();
+}
+
+void MainWindow::paint(juce::Graphics& g) {
+    juce::DialogWindow::paint(g);
+    if (!painted_) {
+        painted_ = true;
+        if (onFirstPaint)
+            onFirstPaint();
+    }
+}
+
+void MainWindow::actionListenerCallback(const juce::String& message) {
+    titleBarMessage(message);
+}
+
+void MainWindow::titleBarMessage(const juce::String& message) {
+    if (message == "WinShade") {
+        if (unit_->GetUnitCount() != 0)
+            setShade(shadeButton_.getToggleState());
+    } else if (message == "AlwaysOnTop") {
+        setAlwaysOnTop(topButton_.getToggleState());
+        if (topButton_.getToggleState())
+            toFront(false);
+    } else if (message == "Minimize") {
+        toggleMinimised();
+    }
+}
+
+// The main component stays alive off screen while the strip is shown: its
+// mixer keeps watching the units.
+void MainWindow::setShade(bool on) {
+    if (on) {
+        unit_->VendorCommand4();
+        setBounds(getX(), getY(), kWidth, kShadeHeight);
+        shade_ = std::make_unique<WinShadeComp>(*unit_, *state_);
+        setContentNonOwned(shade_.get(), false);
+        return;
+    }
+    setBounds(getX(), getY(), kWidth, kRestoredHeight);
+    setContentNonOwned(mainComp_.get(), false);
+    shade_.reset();
+    mainComp_->refreshFromUnit();
+}
+
+void MainWindow::toggleMinimised() {
+    if (auto* peer = getPeer()) {
+        if (peer->isMinimised())
+            peer->setMinimised(false);
+        else
+            setMinimised(true);
+    }
+}

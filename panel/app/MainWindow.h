@@ -1,0 +1,70 @@
+#pragma once
+#include "AvcUnit.h"
+#include "DeviceSettings.h"
+#include "MainComp.h"
+#include "PanelState.h"
+#include "WinShadeComp.h"
+#include "iButton.h"
+#include "myButtonStyle.h"
+#include "myTooltip.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+#include <memory>
+
+// The panel's one window: a skinned title bar with the window-shade,
+// always-on-top and minimise buttons, and as content either the main
+// component or, in window-shade mode, a fresh shade strip. It creates the
+// objects that the whole panel shares: the unit commands, the driver
+// settings and the panel state.
+class MainWindow : public juce::DialogWindow, private juce::ActionListener {
+public:
+    static constexpr const char* kCaption = "LUMORA 1394 Control Panel";
+    static constexpr int kWidth = 725;
+    static constexpr int kStartHeight = 615;
+    static constexpr int kShadeHeight = 159;
+    static constexpr int kRestoredHeight = 620;
+    static constexpr int kTitleBarHeight = 23;
+
+    // onDesktop false keeps the window off the screen, for snapshots.
+    explicit MainWindow(CDeviceModel& model = TheDeviceModel(), bool onDesktop = true);
+    ~MainWindow() override;
+
+    void closeButtonPressed() override;
+    void paint(juce::Graphics& g) override;
+    // Called once, when the window is painted for the first time.
+    std::function<void()> onFirstPaint;
+
+    // The title-bar buttons' messages "WinShade", "AlwaysOnTop", "Minimize".
+    void titleBarMessage(const juce::String& message);
+
+    AvcUnit& getUnit() { return *unit_; }
+    PanelState& getPanelState() { return *state_; }
+    MainComp& getMainComp() { return *mainComp_; }
+    WinShadeComp* getWinShade() { return shade_.get(); }
+    iButton& getShadeButton() { return shadeButton_; }
+    iButton& getAlwaysOnTopButton() { return topButton_; }
+    iButton& getMinimizeButton() { return minimizeButton_; }
+
+private:
+    void actionListenerCallback(const juce::String& message) override;
+    void placeTitleBarButton(iButton& button, const myButtonStyle& look, int x);
+    void setShade(bool on);
+    void toggleMinimised();
+
+    // Owned by the window and gone only after every component that uses them.
+    std::unique_ptr<AvcUnit> unit_;
+    std::unique_ptr<DeviceSettings> settings_;
+    std::unique_ptr<PanelState> state_;
+    std::unique_ptr<myTooltip> look_;
+    std::unique_ptr<MainComp> mainComp_;
+    std::unique_ptr<WinShadeComp> shade_;
+    myButtonStyle shadeLook_;
+    iButton shadeButton_;
+    myButtonStyle topLook_;
+    iButton topButton_;
+    myButtonStyle minimizeLook_;
+    iButton minimizeButton_;
+    bool painted_ = false;
+};

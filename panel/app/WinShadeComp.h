@@ -1,0 +1,50 @@
+#pragma once
+#include "DualKnob.h"
+#include "KnobCtl.h"
+#include "iButton.h"
+#include "myButtonStyle.h"
+#include "wsPreAmp.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class AvcUnit;
+class PanelState;
+
+// The window-shade strip: the two inputs in compact form, the phono switch,
+// the line knobs, the main volume with its mute and the headphone level. It
+// reads the unit when built and talks to the unit directly.
+class WinShadeComp : public juce::Component, private juce::ActionListener {
+public:
+    static constexpr int kWidth = 725;
+    static constexpr int kHeight = 131;
+
+    WinShadeComp(AvcUnit& unit, const PanelState& state);
+    ~WinShadeComp() override;
+
+    void paint(juce::Graphics& g) override;
+    void refreshFromUnit();
+
+    iButton& getPhonoButton() { return phono_; }
+    iButton& getMainMuteButton() { return mainMute_; }
+    wsPreAmp& getInput(int n) { return n == 1 ? input1_ : input2_; }
+    KnobCtl& getMainKnob() { return mainVolume_; }
+    KnobCtl& getHeadphoneKnob() { return headphones_; }
+    DualKnob& getLineKnobs() { return line_; }
+
+private:
+    void actionListenerCallback(const juce::String& message) override;
+    void placeChildren();
+    void applyMotion(bool circular);
+
+    AvcUnit& unit_;
+    juce::Image background_;
+    myButtonStyle phonoLook_;
+    myButtonStyle muteLook_;
+    iButton phono_;
+    iButton mainMute_;
+    wsPreAmp input1_;
+    wsPreAmp input2_;
+    KnobCtl mainVolume_;
+    DualKnob line_;
+    KnobCtl headphones_;
+};
