@@ -23,3 +23,12 @@ void cpStyle::drawComboBox(juce::Graphics& g, int width, int height, bool, int, 
     if (FocusMark::shown(box))
         FocusMark::draw(g, juce::Rectangle<int>(width, height).toFloat());
 }
+
+juce::Font cpStyle::getComboBoxFont(juce::ComboBox& box) {
+    return juce::Font(juce::jmin(14.0f, float(box.getHeight()) * 0.7f));
+}
+
+void cpStyle::positionComboBoxText(juce::ComboBox& box, juce::Label& label) {
+    label.setBounds(1, 1, box.getWidth() - 14, box.getHeight() - 2);
+    label.setFont(getComboBoxFont(box));
+}

@@ -10,4 +10,8 @@ public:
 
     void drawComboBox(juce::Graphics& g, int width, int height, bool isButtonDown, int buttonX,
                       int buttonY, int buttonW, int buttonH, juce::ComboBox& box) override;
+    // The text fills the selector up to the skin's printed arrow, in a font
+    // small enough for "10.0 ms" and "88.2 kHz".
+    juce::Font getComboBoxFont(juce::ComboBox& box) override;
+    void positionComboBoxText(juce::ComboBox& box, juce::Label& label) override;
 };
