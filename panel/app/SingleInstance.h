@@ -20,6 +20,8 @@ public:
     // The lock and the socket's address live in the folder under the name.
     SingleInstance(juce::File folder, juce::String name);
     ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // $XDG_RUNTIME_DIR, else a folder of the user's own in the temporary folder.
     static juce::File userRuntimeFolder();
