@@ -114,7 +114,11 @@ DWORD CTvcCtrl::AttachDevice(HANDLE device) {
 // The version check, and for the download library the capability word.
 DWORD CTvcCtrl::CheckDriver() {
     TVC_VERSION version{};
-    DWORD status = GetVersion(&version);
+    // The panel opens units on its message thread, so its version check is
+    // bounded as its AV/C commands are; the download library's worker waits.
+    DWORD limit = m_Client == ForPanel ? kAvcTimeoutMs : INFINITE;
+    DWORD status =
+        Ioctl(IOCTL_TVC_GET_VERSION, nullptr, 0, &version, sizeof version, nullptr, limit);
     BYTE minimumMinor = m_Client == ForDownload ? kDownloadMinorVersion : kPanelMinorVersion;
     if (status == TVC_STATUS_SUCCESS &&
         (version.Major != kMajorVersion || version.Minor < minimumMinor))

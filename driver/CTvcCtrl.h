@@ -30,7 +30,8 @@ public:
 
     DWORD GetVersion(PTVC_VERSION version);
     // A unit that stops answering must not hold the panel's message thread, so
-    // an AV/C command waits at most this long for the driver.
+    // an AV/C command, and the version check when the panel opens a unit, wait
+    // at most this long for the driver.
     static constexpr DWORD kAvcTimeoutMs = 250;
     DWORD SendAvcCommand(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response,
                          DWORD timeoutMs = kAvcTimeoutMs);

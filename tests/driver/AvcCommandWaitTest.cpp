@@ -75,4 +75,24 @@ TEST_F(AvcCommandWaitTest, OtherRequestsWaitForTheDriverWithoutLimit) {
     EXPECT_EQ(readMainFader(response, elapsed), TVC_STATUS_TIMEOUT);
 }
 
+// The panel opens units on its message thread: a unit that does not answer the
+// version check stays closed after the limit. The download library waits.
+TEST_F(AvcCommandWaitTest, ThePanelsOpenGivesUpOnAVersionCheckPastTheLimit) {
+    channel_.Close();
+    setUnitKey(1, "IoDelayMs", "5000");
+    HDEVINFO set = SetupDiGetClassDevsA(&kTvcInterfaceClassGuid, nullptr, nullptr,
+                                        DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    Clock::time_point start = Clock::now();
+    EXPECT_EQ(channel_.Open(0, set, &kTvcInterfaceClassGuid), TVC_STATUS_TIMEOUT);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(3000));
+    TVC_AVC_RESPONSE response;
+    Clock::duration elapsed;
+    EXPECT_EQ(readMainFader(response, elapsed), TVC_STATUS_NOT_OPEN) << "the channel is closed";
+
+    setUnitKey(1, "IoDelayMs", std::to_string(CTvcCtrl::kAvcTimeoutMs + 150));
+    CTvcCtrl library(CTvcCtrl::ForDownload);
+    EXPECT_EQ(library.Open(0, set, &kTvcInterfaceClassGuid), 0u);
+    SetupDiDestroyDeviceInfoList(set);
+}
+
 }  // namespace
