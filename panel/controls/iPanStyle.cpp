@@ -25,9 +25,8 @@ void iPanStyle::drawLinearSlider(juce::Graphics& g, int x, int y, int, int heigh
     g.drawImageAt(image_, left, 0);
     if (FocusMark::shown(slider))
         FocusMark::draw(g,
-                        juce::Rectangle<int>(left, 0, image_.getWidth(), image_.getHeight())
-                            .toFloat()
-                            .expanded(2.0f),
+                        juce::Rectangle<float>(float(left - 2), 0.0f, float(image_.getWidth() + 4),
+                                               float(slider.getHeight())),
                         3.0f);
 }
 

@@ -4,6 +4,8 @@
 #include "SkinData.h"
 #include "SkinImage.h"
 
+#include <cmath>
+
 namespace {
 
 juce::TextLayout tipLayout(const juce::String& text, float maxWidth) {
@@ -30,7 +32,8 @@ juce::Rectangle<int> myTooltip::getTooltipSize(const juce::String& tipText) cons
     if (!state_.getTooltipsShown())
         return {};
     const juce::TextLayout layout = tipLayout(tipText, 300.0f);
-    return {int(layout.getWidth() + 14.0f), int(layout.getHeight() + 20.0f)};
+    // Rounded up: a tip cut to a pixel less than its text would wrap when drawn.
+    return {int(std::ceil(layout.getWidth())) + 14, int(std::ceil(layout.getHeight())) + 20};
 }
 
 juce::Rectangle<int> myTooltip::getTooltipBounds(const juce::String& tipText,

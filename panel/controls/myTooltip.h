@@ -11,8 +11,8 @@ public:
     explicit myTooltip(const PanelState& state);
     ~myTooltip() override;
 
-    // The size of a tip: text laid out at most 300 pixels wide, plus 14 and
-    // 20 pixels; 0 x 0 while tooltips are hidden.
+    // The size of a tip: text laid out at most 300 pixels wide, rounded up to
+    // whole pixels, plus 14 and 20 pixels; 0 x 0 while tooltips are hidden.
     juce::Rectangle<int> getTooltipSize(const juce::String& tipText) const;
     juce::Rectangle<int> getTooltipBounds(const juce::String& tipText, juce::Point<int> screenPos,
                                           juce::Rectangle<int> parentArea) override;

@@ -19,10 +19,7 @@ protected:
         model_.ConnectAtStart();
         SimRequestLog::start();
     }
-    ~ControlsTest() override {
-        SimRequestLog::stop();
-        SimUnitSettings::instance().flush();
-    }
+    ~ControlsTest() override { SimRequestLog::stop(); }
 
     // A unit setting as the unit holds it, written or still on its way to the bus file.
     std::string unitSetting(const std::string& key) {

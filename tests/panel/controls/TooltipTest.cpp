@@ -4,6 +4,7 @@
 #include "myTooltip.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 namespace {
@@ -32,8 +33,8 @@ TEST(Tooltip, HiddenUntilTheFlagIsSetThenTextPlusMargins) {
     state.setTooltipsShown(true);
     const juce::TextLayout text = layoutOf(tip);
     const juce::Rectangle<int> bounds = look.getTooltipBounds(tip, {100, 100}, screen);
-    EXPECT_EQ(bounds.getWidth(), int(text.getWidth() + 14.0f));
-    EXPECT_EQ(bounds.getHeight(), int(text.getHeight() + 20.0f));
+    EXPECT_EQ(bounds.getWidth(), int(std::ceil(text.getWidth())) + 14);
+    EXPECT_EQ(bounds.getHeight(), int(std::ceil(text.getHeight())) + 20);
     EXPECT_GT(bounds.getWidth(), 100);
     EXPECT_LT(bounds.getHeight(), 45) << "one line";
 
