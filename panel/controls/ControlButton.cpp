@@ -1,5 +1,6 @@
 #include "ControlButton.h"
 
+#include "FocusMark.h"
 #include "ValueText.h"
 
 namespace {
@@ -64,8 +65,14 @@ bool ControlButton::keyPressed(const juce::KeyPress& key) {
                            key == juce::KeyPress(juce::KeyPress::returnKey);
     if (!isEnabled() || !toggleKey)
         return false;
+    FocusMark::noteKeyUsed(*this);
     triggerClick();
     return true;
+}
+
+void ControlButton::focusGained(FocusChangeType cause) {
+    FocusMark::noteFocusCause(*this, cause);
+    juce::ToggleButton::focusGained(cause);
 }
 
 std::unique_ptr<juce::AccessibilityHandler> ControlButton::createAccessibilityHandler() {

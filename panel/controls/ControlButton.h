@@ -19,6 +19,7 @@ public:
     juce::String getStateText() const;
 
     bool keyPressed(const juce::KeyPress& key) override;
+    void focusGained(FocusChangeType cause) override;
 
 private:
     std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;

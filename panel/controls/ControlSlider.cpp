@@ -1,5 +1,7 @@
 #include "ControlSlider.h"
 
+#include "FocusMark.h"
+
 namespace {
 
 // Tells a screen reader the slider's value in the owner's words and lets it
@@ -95,11 +97,13 @@ bool ControlSlider::keyPressed(const juce::KeyPress& key) {
     double target = 0.0;
     if (!isEnabled() || !keyTarget(key, target))
         return false;
+    FocusMark::noteKeyUsed(*this);
     setValueByUser(target);
     return true;
 }
 
 void ControlSlider::focusGained(FocusChangeType cause) {
+    FocusMark::noteFocusCause(*this, cause);
     juce::Slider::focusGained(cause);
     repaint();
 }

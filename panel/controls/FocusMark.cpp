@@ -19,8 +19,28 @@ void draw(juce::Graphics& g, juce::Rectangle<float> area) {
     draw(g, area, 4.0f);
 }
 
+namespace {
+
+// Clicking a control focuses it so that the keys work on it at once; a frame
+// after every click would only clutter the panel, so the mark waits for a key.
+const juce::Identifier kFocusByMouse("focusByMouse");
+
+}  // namespace
+
 bool shown(const juce::Component& component) {
-    return component.hasKeyboardFocus(false);
+    return component.hasKeyboardFocus(false) && !component.getProperties()[kFocusByMouse];
+}
+
+void noteFocusCause(juce::Component& component, juce::Component::FocusChangeType cause) {
+    component.getProperties().set(kFocusByMouse,
+                                  cause == juce::Component::focusChangedByMouseClick);
+}
+
+void noteKeyUsed(juce::Component& component) {
+    if (component.getProperties()[kFocusByMouse]) {
+        component.getProperties().set(kFocusByMouse, false);
+        component.repaint();
+    }
 }
 
 }  // namespace FocusMark

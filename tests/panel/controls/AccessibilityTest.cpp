@@ -2,6 +2,7 @@
 #include "KnobCtl.h"
 #include "MuteButton.h"
 #include "PanelState.h"
+#include "FocusMark.h"
 #include "ValueText.h"
 #include "myMeters.h"
 #include "mySlider.h"
@@ -16,6 +17,8 @@ protected:
         window_.setBounds(0, 0, 300, 200);
         window_.addAndMakeVisible(knob_);
         knob_.setBounds(10, 10, 43, 43);
+        for (ControlSlider* slider : {&fader_, &pan_})
+            slider->setTextBoxStyle(juce::Slider::NoTextBox, true, 0, 0);
         window_.addAndMakeVisible(fader_);
         fader_.setBounds(60, 10, 28, 155);
         window_.addAndMakeVisible(pan_);
@@ -25,6 +28,7 @@ protected:
         window_.addAndMakeVisible(meter_);
         meter_.setBounds(190, 10, 10, 125);
         window_.addToDesktop(0);
+        window_.setVisible(true);
     }
     ~AccessibilityTest() override { fader_.setLookAndFeel(nullptr); }
 
@@ -114,6 +118,33 @@ TEST_F(AccessibilityTest, ScreenReaderChangesCountAsTheUsersMoves) {
     ASSERT_TRUE(meter_.getAccessibilityHandler()->getActions().invoke(
         juce::AccessibilityActionType::press));
     EXPECT_EQ(meter_.getBallistics().getPeak(), 255.0) << "pressing the meter clears its clip";
+}
+
+TEST_F(AccessibilityTest, KeyboardFocusShowsTheMarkButAClickAloneDoesNot) {
+    ControlSlider& slider = knob_.getSlider();
+    // The left edge of the knob, halfway down: where the ring of the mark runs.
+    const auto amberAtEdge = [this] {
+        const juce::Colour pixel = render(knob_).getPixelAt(1, 21);
+        return pixel.getRed() > 180 && pixel.getBlue() < 120 && pixel.getRed() > pixel.getGreen();
+    };
+    EXPECT_FALSE(amberAtEdge());
+    for (int attempt = 0; attempt < 20 && !slider.hasKeyboardFocus(false); ++attempt) {
+        slider.grabKeyboardFocus();
+        pump(30);
+    }
+    if (!slider.hasKeyboardFocus(false))
+        GTEST_SKIP() << "the X server gave the test window no focus";
+    EXPECT_TRUE(FocusMark::shown(slider));
+    EXPECT_TRUE(amberAtEdge());
+
+    FocusMark::noteFocusCause(slider, juce::Component::focusChangedByMouseClick);
+    EXPECT_FALSE(amberAtEdge()) << "a click focuses without the mark";
+    EXPECT_TRUE(slider.keyPressed(juce::KeyPress(juce::KeyPress::upKey)));
+    EXPECT_TRUE(amberAtEdge()) << "the first key shows it";
+
+    juce::KeyboardFocusTraverser traverser;
+    EXPECT_EQ(traverser.getNextComponent(&slider), &fader_) << "Tab goes left to right";
+    EXPECT_EQ(traverser.getNextComponent(&pan_), &mute_.getButton().getButton());
 }
 
 }  // namespace
