@@ -21,6 +21,10 @@ protected:
     static Frames sentFrames();
     // Runs the message loop, where the deferred senders and button messages act.
     static void pump(int milliseconds = 40);
+    // Runs the message loop until at least this many frames went out (two
+    // seconds at most, for a loaded machine), then a little longer, so that a
+    // frame too many shows as well; the frames in order.
+    static Frames waitForFrames(size_t count);
 
     CDeviceModel model_;
     AvcUnit unit_{model_};
