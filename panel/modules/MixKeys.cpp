@@ -1,5 +1,6 @@
 #include "MixKeys.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace MixKeys {
@@ -15,11 +16,9 @@ void write(juce::PropertySet& mix, const MixKey& key, int number, double value) 
         return;
     }
     char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
+    int length = std::snprintf(text, sizeof text, "%.9g", value);
     // A mix reads the same in every locale: the decimal point is always a dot.
-    for (char& c : text)
-        if (c == ',')
-            c = '.';
+    std::replace(text, text + std::max(0, std::min(length, int(sizeof text) - 1)), ',', '.');
     mix.setValue(name(key, number), juce::String(text));
 }
 
