@@ -229,4 +229,31 @@ TEST_F(MixModTest, MixKeysAreWrittenInOrderAndMissingOnesLoadTheirDefaults) {
             << "every loaded value goes to the unit";
 }
 
+TEST_F(MixModTest, ScreenReadersHearEachControlByNameAndItsValueInWords) {
+    preAmpMod input1(unit_, 1);
+    wsPreAmp shade2(unit_, 2);
+    ControlSlider& gain = input1.getKnob().getSlider();
+    EXPECT_EQ(gain.getTitle(), "Input 1 gain");
+    EXPECT_EQ(gain.getTextFromValue(189.0), "+12.5 dB");
+    EXPECT_EQ(shade2.getKnob().getSlider().getTitle(), "Input 2 gain");
+    EXPECT_EQ(input1.getPhantomButton().getButton().getTitle(), "Input 1 phantom power");
+    EXPECT_EQ(input1.getLimiterButton().getButton().getTitle(), "Input 1 limiter");
+    EXPECT_EQ(input1.getBoostButton().getButton().getTitle(), "Input 1 boost");
+
+    faderMod& left = mix_.getStrip(1).getLeft();
+    EXPECT_EQ(left.getFaderSlider().getTitle(), "Strip 1 left fader");
+    EXPECT_EQ(left.getFaderSlider().getTextFromValue(200.0), "-27 dB");
+    EXPECT_EQ(left.getPanSlider()->getTitle(), "Strip 1 left pan");
+    EXPECT_EQ(left.getPanSlider()->getTextFromValue(100.0), "22 % left");
+    EXPECT_EQ(left.getMuteButton().getButton().getButton().getTitle(), "Strip 1 left mute");
+    EXPECT_EQ(left.getRightMeter().getTitle(), "Strip 1 left level");
+    EXPECT_EQ(mix_.getStrip(2).getLinkButton().getButton().getTitle(), "Strip 2 link");
+    EXPECT_EQ(mix_.getPlayback().getLeftMeter()->getTitle(), "Playback left level");
+    EXPECT_EQ(mix_.getMain().getRightMeter().getTitle(), "Main right level");
+    ControlButton& mainMute = mix_.getMain().getMuteButton().getButton().getButton();
+    EXPECT_EQ(mainMute.getTitle(), "Main mute");
+    EXPECT_EQ(mainMute.getStateText(), "off");
+    EXPECT_EQ(mix_.getBypassButton().getButton().getTitle(), "Mix bypass");
+}
+
 }  // namespace
