@@ -10,16 +10,19 @@ juce::String optionValue(const juce::StringArray& args, const juce::String& opti
     return at >= 0 ? args[at + 1] : juce::String();
 }
 
+void report(const char* event) {
+    std::printf("%s\n", event);
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 void JUCEHelloWorldApplication::initialise(const juce::String& commandLine) {
     const juce::StringArray args = juce::StringArray::fromTokens(commandLine, true);
     window_ = std::make_unique<MainWindow>();
-    if (args.contains("--report-first-frame"))
-        window_->onFirstPaint = [] {
-            std::printf("first frame\n");
-            std::fflush(stdout);
-        };
+    reportEvents_ = args.contains("--report-events");
+    if (reportEvents_)
+        window_->whenFirstPainted([] { report("first frame"); });
     const juce::String folder = optionValue(args, "--screenshots").unquoted();
     if (folder.isEmpty())
         return;
@@ -42,6 +45,8 @@ void JUCEHelloWorldApplication::shutdown() {
 void JUCEHelloWorldApplication::anotherInstanceStarted(const juce::String&) {
     if (window_ == nullptr)
         return;
+    if (reportEvents_)
+        report("another instance started");
     if (auto* peer = window_->getPeer(); peer != nullptr && peer->isMinimised())
         peer->setMinimised(false);
     window_->toFront(true);

@@ -10,7 +10,8 @@
 // by the program's entry before JUCE starts (see PanelMain); a later start
 // reaches anotherInstanceStarted here. Two options serve the run script and
 // the benchmark: "--screenshots DIR" writes pictures of both views and ends,
-// "--report-first-frame" prints "first frame" once the window is painted.
+// "--report-events" prints "first frame" once the window is painted and
+// "another instance started" on each hand-over.
 class JUCEHelloWorldApplication : public juce::JUCEApplication {
 public:
     JUCEHelloWorldApplication() = default;
@@ -30,4 +31,5 @@ public:
 private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ScreenshotRun> screenshots_;
+    bool reportEvents_ = false;
 };

@@ -18,7 +18,7 @@ const char kMixFilter[] = "*.imx";
 
 }  // namespace
 
-MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings)
+MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, CDeviceModel& model)
     : unit_(unit),
       state_(state),
       background_(SkinImage::cached(SkinData::background_jpg, SkinData::background_jpgSize)),
@@ -34,7 +34,7 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings)
       headphones_(unit, KnobStyle::MasterKnob, 2, 0, false),
       line_(unit),
       unitSelect_(unit),
-      mixer_(unit, state),
+      mixer_(unit, state, model),
       controlPanel_(settings) {
     setSize(kWidth, kHeight);
     placeChildren();
@@ -233,8 +233,8 @@ void MainComp::saveMix() {
     chooser_ = std::make_unique<juce::FileChooser>(kSaveTitle, folder, kMixFilter);
     juce::Component::SafePointer<MainComp> self(this);
     const int mode = juce::FileBrowserComponent::saveMode |
-                      juce::FileBrowserComponent::canSelectFiles |
-                      juce::FileBrowserComponent::warnAboutOverwriting;
+                     juce::FileBrowserComponent::canSelectFiles |
+                     juce::FileBrowserComponent::warnAboutOverwriting;
     chooser_->launchAsync(mode, [self](const juce::FileChooser& chooser) {
         if (self != nullptr && chooser.getResult() != juce::File())
             self->saveMixTo(chooser.getResult());

@@ -14,6 +14,7 @@
 #include <memory>
 
 class AvcUnit;
+class CDeviceModel;
 class DeviceSettings;
 class PanelState;
 
@@ -27,7 +28,8 @@ public:
     static constexpr int kWidth = 725;
     static constexpr int kHeight = 620;
 
-    MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings);
+    // The model is the one the unit commands use; the mixer watches its units.
+    MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, CDeviceModel& model);
     ~MainComp() override;
 
     void paint(juce::Graphics& g) override;

@@ -18,7 +18,7 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
     unit_ = std::make_unique<AvcUnit>(model);
     settings_ = std::make_unique<DeviceSettings>(model);
     state_ = std::make_unique<PanelState>();
-    mainComp_ = std::make_unique<MainComp>(*unit_, *state_, *settings_);
+    mainComp_ = std::make_unique<MainComp>(*unit_, *state_, *settings_, model);
     placeTitleBarButton(shadeButton_, shadeLook_, 657);
     placeTitleBarButton(minimizeButton_, minimizeLook_, 677);
     placeTitleBarButton(topButton_, topLook_, 637);
@@ -26,7 +26,11 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
     juce::LookAndFeel::setDefaultLookAndFeel(look_.get());
     setVisible(true);
     setContentNonOwned(mainComp_.get(), false);
-    centreWithSize(kWidth, kStartHeight);
+    // Without a display there is no screen to centre on (snapshots).
+    if (juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() != nullptr)
+        centreWithSize(kWidth, kStartHeight);
+    else
+        setSize(kWidth, kStartHeight);
     setOpaque(true);
     if (onDesktop) {
         addToDesktop(juce::ComponentPeer::windowAppearsOnTaskbar);
@@ -63,11 +67,19 @@ void MainWindow::closeButtonPressed() {
 
 void MainWindow::paint(juce::Graphics& g) {
     juce::DialogWindow::paint(g);
-    if (!painted_) {
-        painted_ = true;
-        if (onFirstPaint)
-            onFirstPaint();
-    }
+    if (painted_)
+        return;
+    painted_ = true;
+    if (firstPaint_)
+        firstPaint_();
+}
+
+// The window may already have been painted while it was being built.
+void MainWindow::whenFirstPainted(std::function<void()> callback) {
+    if (painted_)
+        callback();
+    else
+        firstPaint_ = std::move(callback);
 }
 
 void MainWindow::actionListenerCallback(const juce::String& message) {

@@ -33,8 +33,8 @@ public:
 
     void closeButtonPressed() override;
     void paint(juce::Graphics& g) override;
-    // Called once, when the window is painted for the first time.
-    std::function<void()> onFirstPaint;
+    // Calls back once the window has been painted for the first time.
+    void whenFirstPainted(std::function<void()> callback);
 
     // The title-bar buttons' messages "WinShade", "AlwaysOnTop", "Minimize".
     void titleBarMessage(const juce::String& message);
@@ -66,5 +66,6 @@ private:
     iButton topButton_;
     myButtonStyle minimizeLook_;
     iButton minimizeButton_;
+    std::function<void()> firstPaint_;
     bool painted_ = false;
 };
