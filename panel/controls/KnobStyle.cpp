@@ -27,11 +27,12 @@ KnobStyle::~KnobStyle() = default;
 void KnobStyle::drawRotarySlider(juce::Graphics& g, int, int, int, int, float position,
                                  float startAngle, float endAngle, juce::Slider& slider) {
     const float angle = startAngle + position * (endAngle - startAngle);
-    const int width = image_.getWidth();
-    const int height = image_.getHeight();
+    // The pivot in whole pixels (halves in integer division), as the artwork is centred.
+    const int pivotX = image_.getWidth() / 2;
+    const int pivotY = image_.getHeight() / 2;
     g.setColour(juce::Colour(0xFF808080).withAlpha(slider.isEnabled() ? 1.0f : 0.5f));
-    g.drawImageTransformed(
-        image_, juce::AffineTransform::rotation(angle, float(width / 2), float(height / 2)));
+    g.drawImageTransformed(image_,
+                           juce::AffineTransform::rotation(angle, float(pivotX), float(pivotY)));
     if (FocusMark::shown(slider)) {
         auto ring = slider.getLocalBounds().toFloat();
         FocusMark::draw(g, ring, ring.getWidth() / 2.0f);

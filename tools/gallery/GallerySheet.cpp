@@ -92,8 +92,9 @@ void GallerySheet::drawRow(juce::Graphics& g, const Row& row, int top) {
         g.fillRoundedRectangle(box.toFloat(), 4.0f);
         const int w = logical(cell.image.getWidth());
         const int h = logical(cell.image.getHeight());
-        g.drawImage(cell.image, juce::Rectangle<float>(float(left + (width - w) / 2),
-                                                       float(top + kGap), float(w), float(h)));
+        const int x = left + (width - w) / 2;
+        g.drawImage(cell.image,
+                    juce::Rectangle<float>(float(x), float(top + kGap), float(w), float(h)));
         g.setColour(kInk);
         g.setFont(juce::Font(12.0f));
         g.drawText(cell.label, box.withTrimmedTop(box.getHeight() - kLabelHeight - 2),
