@@ -16,6 +16,7 @@ DualKnob::DualKnob(AvcUnit& unit)
     // Left before right for Tab, though the ring lies first on screen.
     inner_.setExplicitFocusOrder(1);
     outer_.setExplicitFocusOrder(2);
+    setTitle("Line input gain");
     inner_.setAccessibleName("Line left gain");
     outer_.setAccessibleName("Line right gain");
 }
@@ -66,6 +67,11 @@ void DualKnob::changeListenerCallback(juce::ChangeBroadcaster* source) {
             outer_.setValue(outer_.getValue() + difference);
     }
     rememberValues();
+}
+
+// A screen reader meets the two knobs as one group.
+std::unique_ptr<juce::AccessibilityHandler> DualKnob::createAccessibilityHandler() {
+    return std::make_unique<juce::AccessibilityHandler>(*this, juce::AccessibilityRole::group);
 }
 
 void DualKnob::rememberValues() {

@@ -26,6 +26,7 @@ public:
 
 private:
     void changeListenerCallback(juce::ChangeBroadcaster* source) override;
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
     void rememberValues();
 
     AvcUnit& unit_;

@@ -1,4 +1,5 @@
 #include "ControlsTest.h"
+#include "DualKnob.h"
 #include "KnobCtl.h"
 #include "MuteButton.h"
 #include "PanelState.h"
@@ -86,6 +87,15 @@ TEST_F(AccessibilityTest, EveryKindOfControlSaysItsNameAndValueInWords) {
     EXPECT_EQ(knob_.getAccessibilityHandler()->getRole(), juce::AccessibilityRole::ignored)
         << "the wrapper leaves the talking to the slider";
     EXPECT_EQ(mute_.getAccessibilityHandler()->getRole(), juce::AccessibilityRole::ignored);
+
+    DualKnob line(unit_);
+    window_.addAndMakeVisible(line);
+    line.setBounds(10, 100, 79, 79);
+    line.getOuterKnob().setValue(255.0);
+    EXPECT_EQ(line.getAccessibilityHandler()->getRole(), juce::AccessibilityRole::group);
+    EXPECT_EQ(line.getAccessibilityHandler()->getTitle(), "Line input gain");
+    EXPECT_EQ(spoken(line.getInnerKnob().getSlider()), "Line left gain, -21 dB");
+    EXPECT_EQ(spoken(line.getOuterKnob().getSlider()), "Line right gain, +24 dB");
 }
 
 TEST_F(AccessibilityTest, ScreenReaderChangesCountAsTheUsersMoves) {
