@@ -24,6 +24,8 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
     placeTitleBarButton(topButton_, topLook_, 637);
     look_ = std::make_unique<myTooltip>(*state_);
     juce::LookAndFeel::setDefaultLookAndFeel(look_.get());
+    // Only windows on the desktop hear of a new default look; this one may not be there yet.
+    sendLookAndFeelChange();
     setVisible(true);
     setContentNonOwned(mainComp_.get(), false);
     // Without a display there is no screen to centre on (snapshots).
