@@ -66,7 +66,6 @@ void addWindowParts(GallerySheet& sheet, ControlShots& shots) {
 }
 
 bool writePng(const juce::Image& image, const juce::File& file) {
-    file.getParentDirectory().createDirectory();
     file.deleteFile();
     juce::FileOutputStream out(file);
     juce::PNGImageFormat png;
@@ -74,6 +73,12 @@ bool writePng(const juce::Image& image, const juce::File& file) {
 }
 
 int run(const juce::File& output) {
+    // A folder that cannot be made fails before the long part.
+    if (!output.getParentDirectory().createDirectory()) {
+        std::fprintf(stderr, "gallery: cannot make the folder of %s\n",
+                     output.getFullPathName().toRawUTF8());
+        return 1;
+    }
     OfflineUnit unit;
     ControlShots shots(unit);
     GallerySheet sheet;

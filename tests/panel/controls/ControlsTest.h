@@ -42,7 +42,7 @@ protected:
         }
         return frames;
     }
-    static void pump(int milliseconds = 60) {
+    static void pump(int milliseconds = 100) {
         juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
     }
 
