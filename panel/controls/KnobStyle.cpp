@@ -33,10 +33,23 @@ void KnobStyle::drawRotarySlider(juce::Graphics& g, int, int, int, int, float po
     g.setColour(juce::Colour(0xFF808080).withAlpha(slider.isEnabled() ? 1.0f : 0.5f));
     g.drawImageTransformed(image_,
                            juce::AffineTransform::rotation(angle, float(pivotX), float(pivotY)));
-    if (FocusMark::shown(slider)) {
-        auto ring = slider.getLocalBounds().toFloat();
-        FocusMark::draw(g, ring, ring.getWidth() / 2.0f);
-    }
+    if (FocusMark::shown(slider))
+        drawFocusRing(g, slider);
+}
+
+// A ring about the knob's centre, as large as the part of the knob that shows:
+// the dual knob's ring is cut to 75 of its 79 pixels.
+void KnobStyle::drawFocusRing(juce::Graphics& g, juce::Slider& slider) {
+    juce::Rectangle<int> shown = slider.getLocalBounds();
+    if (juce::Component* parent = slider.getParentComponent())
+        shown = shown.getIntersection(slider.getLocalArea(parent, parent->getLocalBounds()));
+    const juce::Rectangle<float> visible = shown.toFloat();
+    const juce::Point<float> centre = slider.getLocalBounds().toFloat().getCentre();
+    const float radius =
+        juce::jmin(juce::jmin(centre.x - visible.getX(), visible.getRight() - centre.x),
+                   juce::jmin(centre.y - visible.getY(), visible.getBottom() - centre.y));
+    FocusMark::draw(g, juce::Rectangle<float>(2.0f * radius, 2.0f * radius).withCentre(centre),
+                    radius);
 }
 
 int KnobStyle::getSliderThumbRadius(juce::Slider&) {

@@ -21,5 +21,7 @@ public:
     const juce::Image& getKnobImage() const { return image_; }
 
 private:
+    static void drawFocusRing(juce::Graphics& g, juce::Slider& slider);
+
     juce::Image image_;
 };
