@@ -12,11 +12,16 @@
 #include "myTooltip.h"
 #include "usButtonStyle.h"
 
-#include <cstdlib>
-
 namespace {
 
 constexpr int kPad = 6;
+
+// On Linux the windows need an X server; elsewhere there is always a desktop.
+bool desktopAvailable() {
+    const bool linux =
+        (juce::SystemStats::getOperatingSystemType() & juce::SystemStats::Linux) != 0;
+    return !linux || juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isNotEmpty();
+}
 
 void settle() {
     juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
@@ -32,8 +37,7 @@ void feed(myMeters& meter, double display) {
 
 ControlShots::ControlShots(AvcUnit& unit) : unit_(unit) {
     state_.setTooltipsShown(true);
-    const char* display = std::getenv("DISPLAY");
-    if (display == nullptr || *display == '\0') {
+    if (!desktopAvailable()) {
         focusShown_ = false;
         return;
     }
