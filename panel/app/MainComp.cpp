@@ -95,8 +95,16 @@ void MainComp::setUpFileButton(juce::ImageButton& button, const juce::Image& nor
     button.addListener(this);
 }
 
+// Only the part that changed is drawn: the meters repaint forty times a
+// second, and clipping the whole skin to their strips costs more than they do.
 void MainComp::paint(juce::Graphics& g) {
-    g.drawImageAt(background_, 0, 0);
+    const juce::Rectangle<int> clip = g.getClipBounds();
+    if (!background_.getBounds().contains(clip))
+        g.fillAll(juce::Colour(0xFFC7C7C7));
+    const juce::Rectangle<int> area = clip.getIntersection(background_.getBounds());
+    if (!area.isEmpty())
+        g.drawImage(background_, area.getX(), area.getY(), area.getWidth(), area.getHeight(),
+                    area.getX(), area.getY(), area.getWidth(), area.getHeight());
 }
 
 void MainComp::showUnitPresence(bool present) {

@@ -1,0 +1,104 @@
+#include "ProbedProcess.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <poll.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+ProbedProcess::~ProbedProcess() {
+    stop();
+}
+
+bool ProbedProcess::start(const std::vector<std::string>& argv) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return false;
+    started_ = Clock::now();
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        ::dup2(pipeEnds[1], STDOUT_FILENO);
+        ::close(pipeEnds[0]);
+        ::close(pipeEnds[1]);
+        std::vector<char*> args;
+        for (const std::string& arg : argv)
+            args.push_back(const_cast<char*>(arg.c_str()));
+        args.push_back(nullptr);
+        ::execv(args[0], args.data());
+        std::_Exit(127);
+    }
+    ::close(pipeEnds[1]);
+    output_ = pipeEnds[0];
+    return pid_ > 0;
+}
+
+bool ProbedProcess::waitForLine(const std::string& line, std::chrono::milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    while (Clock::now() < deadline) {
+        size_t end;
+        while ((end = pending_.find('\n')) != std::string::npos) {
+            const std::string got = pending_.substr(0, end);
+            pending_.erase(0, end + 1);
+            if (got == line)
+                return true;
+        }
+        pollfd ready{output_, POLLIN, 0};
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (::poll(&ready, 1, int(left.count() > 0 ? left.count() : 0)) <= 0)
+            continue;
+        char buffer[256];
+        const ssize_t got = ::read(output_, buffer, sizeof buffer);
+        if (got <= 0)
+            return false;
+        pending_.append(buffer, size_t(got));
+    }
+    return false;
+}
+
+// Fields 14 and 15 of /proc/PID/stat, after the command name in parentheses.
+double ProbedProcess::cpuSeconds() const {
+    std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const size_t close = text.rfind(')');
+    if (close == std::string::npos)
+        return -1.0;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    unsigned long long user = 0, system = 0;
+    for (int i = 3; i <= 13 && fields >> field; ++i) {
+    }
+    if (!(fields >> user >> system))
+        return -1.0;
+    return double(user + system) / double(::sysconf(_SC_CLK_TCK));
+}
+
+double ProbedProcess::residentMiB() const {
+    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            double kib = 0;
+            status >> kib;
+            return kib / 1024.0;
+        }
+        status.ignore(4096, '\n');
+    }
+    return -1.0;
+}
+
+void ProbedProcess::stop() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+    }
+    if (output_ >= 0) {
+        ::close(output_);
+        output_ = -1;
+    }
+}
