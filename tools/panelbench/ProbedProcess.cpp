@@ -24,6 +24,7 @@ bool ProbedProcess::start(const std::vector<std::string>& argv) {
         ::close(pipeEnds[0]);
         ::close(pipeEnds[1]);
         std::vector<char*> args;
+        args.reserve(argv.size() + 1);
         for (const std::string& arg : argv)
             args.push_back(const_cast<char*>(arg.c_str()));
         args.push_back(nullptr);

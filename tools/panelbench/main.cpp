@@ -37,7 +37,7 @@ std::string privateFolder() {
     char folder[] = "/tmp/panelbench-XXXXXX";
     if (::mkdtemp(folder) == nullptr)
         return {};
-    const std::string root(folder);
+    std::string root(folder);
     ::setenv("TVC_SIM_BUS", (root + "/bus.ini").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", root.c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
