@@ -45,8 +45,13 @@ TEST_F(DualKnobTest, TurningOneKnobTurnsThePartnerUnlessAltIsHeld) {
     juce::ModifierKeys::currentModifiers = juce::ModifierKeys(juce::ModifierKeys::altModifier);
     turn(dual_.getOuterKnob(), 70.0);
     EXPECT_EQ(inner(), 100.0) << "Alt turns the ring alone";
+    const juce::KeyPress altUp(juce::KeyPress::upKey, juce::ModifierKeys::altModifier, 0);
+    EXPECT_TRUE(dual_.getOuterKnob().getSlider().keyPressed(altUp));
+    pump();
+    EXPECT_EQ(outer(), 73.0);
+    EXPECT_EQ(inner(), 100.0) << "Alt with an arrow key turns one alone too";
     juce::ModifierKeys::currentModifiers = juce::ModifierKeys();
-    turn(dual_.getOuterKnob(), 80.0);
+    turn(dual_.getOuterKnob(), 83.0);
     EXPECT_EQ(inner(), 110.0) << "after an Alt turn only the new turn's difference counts";
 
     set(250.0, 80.0);
