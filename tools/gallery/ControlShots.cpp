@@ -197,9 +197,10 @@ ControlShots::Cells ControlShots::meters() {
     cells.push_back(shoot(*low, "bar"));
     auto falling = make({30.0, 200.0, 200.0, 200.0, 200.0, 200.0, 200.0});
     cells.push_back(shoot(*falling, "falling, peak"));
-    auto loud = make({8.0});
+    // Loud and clipped, then a few quieter polls, so the markers stand above the bar.
+    auto loud = make({8.0, 200.0, 200.0, 200.0, 200.0, 200.0, 200.0, 200.0, 200.0});
     cells.push_back(shoot(*loud, "loud, peak"));
-    auto clip = make({0.5});
+    auto clip = make({0.5, 200.0, 200.0, 200.0, 200.0, 200.0, 200.0, 200.0, 200.0});
     cells.push_back(shoot(*clip, "clip"));
     return cells;
 }
