@@ -230,7 +230,7 @@ TEST_F(PanelWindowTest, AMixSavedAsTextBecomesAnImxFileAndADamagedOneLoadsTheDef
 }
 
 // The window on the screen of the virtual X server.
-TEST_F(PanelWindowTest, AlwaysOnTopAndMinimize) {
+TEST_F(PanelWindowTest, AlwaysOnTop) {
     if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "needs an X server";
     MainWindow& window = open(true);
@@ -244,11 +244,18 @@ TEST_F(PanelWindowTest, AlwaysOnTopAndMinimize) {
     window.getAlwaysOnTopButton().setToggleState(false);
     pump();
     EXPECT_FALSE(window.isAlwaysOnTop());
+}
 
+// Minimising is the window manager's; without one the window stays as it is.
+TEST_F(PanelWindowTest, MinimizeMinimisesAndRestores) {
+    if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
+        GTEST_SKIP() << "needs an X server";
+    MainWindow& window = open(true);
+    pump(200);
+    ASSERT_NE(window.getPeer(), nullptr);
     window.getMinimizeButton().setToggleState(true);
-    pumpUntil([&] { return window.getPeer()->isMinimised(); });
-    if (!window.getPeer()->isMinimised())
-        GTEST_SKIP() << "no window manager to minimise the window";
+    if (!pumpUntil([&] { return window.getPeer()->isMinimised(); }))
+        GTEST_SKIP() << "no window manager minimises windows here";
     window.getMinimizeButton().setToggleState(false);
     EXPECT_TRUE(pumpUntil([&] { return !window.getPeer()->isMinimised(); }));
     window.getMinimizeButton().setToggleState(true);
