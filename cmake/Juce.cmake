@@ -6,8 +6,16 @@ target_link_libraries(lumora_juce
     juce::juce_core juce::juce_events juce::juce_data_structures
     juce::juce_graphics juce::juce_gui_basics
   PUBLIC
-    juce::juce_recommended_config_flags
-    juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+    juce::juce_recommended_config_flags)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsImageLibs.cmake)
+  target_link_libraries(lumora_juce PUBLIC lumora_windows_image_libs)
+  # The panel's main hands argc and argv to JUCE on Windows too; JUCE offers
+  # that entry there only to console builds, whatever the subsystem.
+  target_compile_definitions(lumora_juce PUBLIC _CONSOLE)
+else()
+  target_link_libraries(lumora_juce PUBLIC juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+endif()
 target_compile_definitions(lumora_juce
   PUBLIC
     JUCE_DISPLAY_SPLASH_SCREEN=0 JUCE_WEB_BROWSER=0 JUCE_USE_CURL=0
