@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Checks the Windows zip file: its name carries the version, it holds exactly
+# the programs, the library with its header and .def, the log settings and
+# the read-me in one folder, and the updater runs from the unpacked folder
+# under wine with the library beside it, logging nothing.
+#   check_package.sh ZIP    (WINEPREFIX set by the caller)
+set -euo pipefail
+zip=$1
+name=$(basename "$zip" .zip)
+if [[ ! "$name" =~ ^lumora-[0-9]+\.[0-9]+\.[0-9]+-windows-x64$ ]]; then
+  echo "check_package: $name.zip has no version in its name" >&2
+  exit 1
+fi
+
+expected="$name/
+$name/README.txt
+$name/lumora_panel.exe
+$name/tvc_fwdl.cfg
+$name/tvc_fwdl.def
+$name/tvc_fwdl.dll
+$name/tvc_fwdl.h
+$name/tvcupdate.exe"
+listed=$(unzip -Z1 "$zip" | sort)
+if [ "$listed" != "$expected" ]; then
+  echo "check_package: the zip file's list differs:" >&2
+  diff <(echo "$expected") <(echo "$listed") >&2 || true
+  exit 1
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unzip -q "$zip" -d "$work"
+if ! head -1 "$work/$name/tvc_fwdl.cfg" | grep -q $'^\[Common\]\r$'; then
+  echo "check_package: tvc_fwdl.cfg lacks Windows line ends" >&2
+  exit 1
+fi
+cd "$work/$name"
+WINEDEBUG=-all /usr/lib/wine/wine64 tvcupdate.exe list | tr -d '\r' | grep -qx "0 units"
+# Logging is off: the library wrote nothing beside itself and kept its settings.
+left=$(ls | sort | tr '\n' ' ')
+if [ "$left" != "README.txt lumora_panel.exe tvc_fwdl.cfg tvc_fwdl.def tvc_fwdl.dll tvc_fwdl.h tvcupdate.exe " ]; then
+  echo "check_package: the updater left files in the folder: $left" >&2
+  exit 1
+fi
+echo "check_package: $(basename "$zip") holds its eight entries, $(stat -c %s "$zip") bytes"

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Smoke run of lumora_panel.exe under wine on the X server in $DISPLAY: the
+# window with the "No Device" veil (wine has no 1394 driver), its screenshot
+# checked, a second start that hands over and ends, and a clean close.
+#   panel_smoke.sh BIN_DIR OUT_DIR    (WINEPREFIX set by the caller)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "$1" && pwd)
+out=$(mkdir -p "$2" && cd "$2" && pwd)
+wine=/usr/lib/wine/wine64
+limit=90
+rm -f "$out"/*.png "$out"/*.log
+
+# Waits, within the limit and while the first panel runs, until its log
+# holds the line.
+wait_for_line() {
+  local line=$1 waited=0
+  until tr -d '\r' <"$out/first.log" | grep -qx "$line"; do
+    if [ $waited -ge $((limit * 10)) ] || ! kill -0 "$first" 2>/dev/null; then
+      echo "panel_smoke: no \"$line\" from the panel within $limit s" >&2
+      cat "$out/first.log" >&2
+      return 1
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}
+
+# The geometry "WxH+X+Y" of the top-level X window with the name.
+window_geometry() {
+  xwininfo -root -tree | sed -n "s/^ *0x[0-9a-f]* \"$1\": ([^)]*)  *\([0-9]*x[0-9]*+[0-9-]*+[0-9-]*\).*/\1/p" | head -1
+}
+
+: >"$out/first.log"
+cd "$bin"
+"$wine" lumora_panel.exe --report-events >"$out/first.log" 2>&1 &
+first=$!
+trap 'kill $first 2>/dev/null || true' EXIT
+wait_for_line "first frame"
+sleep 1
+geometry=$(window_geometry "LUMORA 1394 Control Panel")
+if [ -z "$geometry" ]; then
+  echo "panel_smoke: no panel window on the display" >&2
+  xwininfo -root -tree >&2
+  exit 1
+fi
+import -window root -crop "$geometry" +repage "$out/panel.png"
+/usr/bin/python3 "$here/screenshot_check.py" "$out/panel.png"
+
+# A second start gives its command line to the first and ends by itself.
+timeout "$limit" "$wine" lumora_panel.exe >"$out/second.log" 2>&1
+wait_for_line "another instance started"
+
+# Asked to close its window, the panel ends on its own with success.
+"$wine" taskkill /im lumora_panel.exe >/dev/null 2>&1
+waited=0
+while kill -0 $first 2>/dev/null; do
+  if [ $waited -ge $((limit * 10)) ]; then
+    echo "panel_smoke: the panel did not close within $limit s" >&2
+    exit 1
+  fi
+  sleep 0.1
+  waited=$((waited + 1))
+done
+trap - EXIT
+wait $first
+echo "panel_smoke: window $geometry, hand-over and close passed ($out/panel.png)"
