@@ -36,6 +36,10 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, C
       unitSelect_(unit),
       mixer_(unit, state, model),
       controlPanel_(settings) {
+    // The tooltip look draws nothing while the panel state hides tips, and
+    // nothing shows them; a tooltip window would only cost its polling.
+    if (state_.getTooltipsShown())
+        tooltips_ = std::make_unique<juce::TooltipWindow>(nullptr, 700);
     setSize(kWidth, kHeight);
     placeChildren();
     addChildComponent(noDevice_);

@@ -77,7 +77,8 @@ private:
 
     AvcUnit& unit_;
     PanelState& state_;
-    juce::TooltipWindow tooltips_{nullptr, 700};
+    // Made only while tips are shown: it polls the mouse ten times a second.
+    std::unique_ptr<juce::TooltipWindow> tooltips_;
     NoDevice noDevice_;
     juce::Image background_;
     juce::Image saveImage_;
