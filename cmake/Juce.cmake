@@ -13,6 +13,8 @@ if(WIN32)
   # The panel's main hands argc and argv to JUCE on Windows too; JUCE offers
   # that entry there only to console builds, whatever the subsystem.
   target_compile_definitions(lumora_juce PUBLIC _CONSOLE)
+  # JUCE's #warning that mingw draws text through GDI, not DirectWrite.
+  target_compile_options(lumora_juce PRIVATE -Wno-cpp)
 else()
   target_link_libraries(lumora_juce PUBLIC juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
 endif()
