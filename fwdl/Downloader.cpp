@@ -42,6 +42,13 @@ TVCFWDL_STATUS Downloader::CheckDownload(TvdFile* file, TvcDevice* device, DWORD
         FwdlLog(LogType::Error, "CheckDownload: device is not open.\n");
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     }
+    // A version 1 file is sent whole and the unit checks only its image, so a
+    // damaged part must be found here, before anything reaches the unit.
+    if (file->FileVersion() == 1) {
+        TVCFWDL_STATUS status = file->CheckParts();
+        if (status != TVCFWDL_STATUS_SUCCESS)
+            return status;
+    }
     *conditions = 0;
     DWORD protocol = device->InfoWord(DeviceLayout::ProtocolVersion);
     if (protocol == 0 || protocol > 3) {
@@ -286,18 +293,29 @@ TVCFWDL_STATUS Downloader::SendFile(DWORD blockSize) {
         m_Device->DownloadEnd(&crc);
         return TVCFWDL_STATUS_FAILED;
     }
-    status = SendFileBlocks(buffer.get(), blockSize);
+    RunningCrc32 sent;
+    status = SendFileBlocks(buffer.get(), blockSize, sent);
     if (status != TVCFWDL_STATUS_SUCCESS) {
         m_Device->DownloadEnd(&crc);
         return status;
     }
     status = m_Device->DownloadEnd(&crc);
-    if (status != TVCFWDL_STATUS_SUCCESS)
+    if (status != TVCFWDL_STATUS_SUCCESS) {
         FwdlLog(LogType::Error, "finishing download failed\n");
-    return status;
+        return status;
+    }
+    // The unit's verdict on what it received: a unit that lost or changed a
+    // byte must not be reported as updated.
+    if (crc != sent.Value()) {
+        FwdlLog(LogType::Error,
+                "DownloadObject: crc value returned by the device after download differs from "
+                "original crc value\n");
+        return TVCFWDL_STATUS_CRC_MISMATCH;
+    }
+    return TVCFWDL_STATUS_SUCCESS;
 }
 
-TVCFWDL_STATUS Downloader::SendFileBlocks(BYTE* buffer, DWORD blockSize) {
+TVCFWDL_STATUS Downloader::SendFileBlocks(BYTE* buffer, DWORD blockSize, RunningCrc32& sent) {
     uint64_t size = m_File->FileSize();
     DWORD number = 0;
     for (uint64_t offset = 0; offset < size; ++number) {
@@ -322,6 +340,7 @@ TVCFWDL_STATUS Downloader::SendFileBlocks(BYTE* buffer, DWORD blockSize) {
             FwdlLog(LogType::Error, "download data block %u failed\n", unsigned(number));
             return status;
         }
+        sent.Add(buffer, count);
         m_Status.AddBytesDownloaded(count);
         offset += count;
     }

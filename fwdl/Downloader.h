@@ -1,6 +1,7 @@
 #pragma once
 // The download engine: whether a firmware file may go to the open unit, and
 // the transfer on a worker thread while the caller polls the progress.
+#include "Crc32.h"
 #include "DownloadStatus.h"
 #include "TThread.h"
 #include "TvcDevice.h"
@@ -21,7 +22,8 @@ public:
     Downloader();
     ~Downloader() override;
 
-    // 0 with the conditions written, 15 or 41.
+    // 0 with the conditions written, 15, 41, or for a damaged version 1 file
+    // the status of TvdFile::CheckParts.
     virtual TVCFWDL_STATUS CheckDownload(TvdFile* file, TvcDevice* device, DWORD* conditions);
     // On success the run owns the file and the worker thread runs.
     virtual TVCFWDL_STATUS StartDownload(std::unique_ptr<TvdFile>& file, TvcDevice* device,
@@ -51,5 +53,5 @@ private:
     void ForgetRun();
     TVCFWDL_STATUS StartProt3Objects(DWORD& blockSize, bool& cneStarted);
     TVCFWDL_STATUS SendFile(DWORD blockSize);
-    TVCFWDL_STATUS SendFileBlocks(BYTE* buffer, DWORD blockSize);
+    TVCFWDL_STATUS SendFileBlocks(BYTE* buffer, DWORD blockSize, RunningCrc32& sent);
 };

@@ -4,6 +4,7 @@
 #include "SimBus.h"
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -54,6 +55,51 @@ TEST_F(DownloadRunTest, Protocol3SendsTheWholeFile) {
     EXPECT_EQ("0x00020000", unitKey(1, "FirmwareVersion"));
     EXPECT_NE(std::string::npos,
               LogText().find("ResetProt3: Device has been reopened successfully.\n"));
+}
+
+TEST_F(DownloadRunTest, Protocol3ComparesTheCrcTheUnitReports) {
+    setUnitKey(1, "BadEndCrc", "1");
+    std::string file = File(Content(1));
+    EXPECT_EQ(34u, Download(file));
+    EXPECT_EQ(total_, done_);
+    EXPECT_NE(std::string::npos,
+              LogText().find("DownloadObject: crc value returned by the device after download "
+                             "differs from original crc value\n"));
+    EXPECT_EQ("0x00010000", unitKey(1, "FirmwareVersion"));
+    EXPECT_EQ("0", driverKey("Stopped"));
+}
+
+// Layout of Content(1): a 112-byte header, the info text, the image, the CnE data.
+TEST_F(DownloadRunTest, DamagedVersion1FilesAreRefusedBeforeTheUnitIsTouched) {
+    std::string good = File(Content(1));
+    std::string bytes = ReadWholeFile(good);
+    uint32_t image = 0;
+    std::memcpy(&image, bytes.data() + 48, 4);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        uint32_t status;
+    };
+    std::string imageFlipped = bytes;
+    imageFlipped[image + 10] = char(imageFlipped[image + 10] ^ 0x01);
+    std::string cneFlipped = bytes;
+    cneFlipped[bytes.size() - 1] = char(cneFlipped[bytes.size() - 1] ^ 0x80);
+    const Case cases[] = {{"cut.tvd", bytes.substr(0, 1000), 4},
+                          {"image.tvd", imageFlipped, 7},
+                          {"cne.tvd", cneFlipped, 8}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = dir_.file(c.name);
+        WriteWholeFile(path, c.bytes);
+        EXPECT_EQ(c.status, Download(path));
+        uint32_t conditions = 0;
+        EXPECT_EQ(c.status, Api().CheckDownload(path.c_str(), &conditions));
+        EXPECT_EQ(0xFFFFFFFFu, conditions);
+        EXPECT_EQ(std::string::npos, LogText().find("stopping device...\n"));
+        EXPECT_EQ("0", unitKey(1, "BootloaderMode"));
+        EXPECT_EQ(0u, Api().CloseDevice());
+    }
+    EXPECT_EQ("0x00010000", unitKey(1, "FirmwareVersion"));
 }
 
 TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
