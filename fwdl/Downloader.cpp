@@ -144,6 +144,9 @@ TVCFWDL_STATUS Downloader::StartDownload(std::unique_ptr<TvdFile>& file, TvcDevi
         FwdlLog(LogType::Error, "StartDownload: device is not open.\n");
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     }
+    TVCFWDL_STATUS held = m_UnitLock.Acquire(device->DeviceInfoBlock() + DeviceLayout::Guid);
+    if (held != TVCFWDL_STATUS_SUCCESS)
+        return held;
     m_Status.Reset();
     m_Status.SetStatus(TVCFWDL_STATUS_DOWNLOAD_RUNNING);
     m_File = std::move(file);
@@ -156,6 +159,7 @@ TVCFWDL_STATUS Downloader::StartDownload(std::unique_ptr<TvdFile>& file, TvcDevi
         FwdlLog(LogType::Error, "StartDownload: Start failed with TVCFWDL_STATUS 0x%08X.\n",
                 unsigned(status));
         file = std::move(m_File);
+        m_UnitLock.Release();
         ForgetRun();
         return TVCFWDL_STATUS_NOT_SUPPORTED;
     }
@@ -172,6 +176,7 @@ void Downloader::ForgetRun() {
 void Downloader::ThreadRoutine() {
     FwdlLog(LogType::Info, "Downloader::ThreadRoutine ...\n");
     TVCFWDL_STATUS result = Download();
+    m_UnitLock.Release();
     ForgetRun();
     m_Status.SetStatus(result);
     m_File.reset();

@@ -6,6 +6,7 @@
 #include "TThread.h"
 #include "TvcDevice.h"
 #include "TvdFile.h"
+#include "UnitLock.h"
 
 #include <memory>
 
@@ -25,7 +26,8 @@ public:
     // 0 with the conditions written, 15, 41, or for a damaged version 1 file
     // the status of TvdFile::CheckParts.
     virtual TVCFWDL_STATUS CheckDownload(TvdFile* file, TvcDevice* device, DWORD* conditions);
-    // On success the run owns the file and the worker thread runs.
+    // On success the run owns the file, holds the unit and the worker thread
+    // runs; 35 when another process's download holds the unit.
     virtual TVCFWDL_STATUS StartDownload(std::unique_ptr<TvdFile>& file, TvcDevice* device,
                                          DWORD downloadType, DWORD flags);
     virtual bool IsDownloadRunning() const { return IsRunning(); }
@@ -44,6 +46,7 @@ protected:
     DWORD m_DownloadType;
     BYTE m_IgnoreHardware;
     BYTE m_IgnoreVendor;
+    UnitLock m_UnitLock;
 
 private:
     void CheckProt1and2(TvdFile& file, TvcDevice& device, DWORD& conditions) const;

@@ -35,6 +35,16 @@ std::string SimBus::path() {
     return std::string(home ? home : "/tmp") + "/.local/state/lumora/sim-bus.ini";
 }
 
+std::string SimBus::filePath() {
+    return TextFile::resolve(path());
+}
+
+std::string SimBus::problem() {
+    std::string file = filePath();
+    std::string reason = TextFile::problem(file);
+    return file + (reason.empty() ? std::string() : ": " + reason);
+}
+
 IniText SimBus::defaults() {
     IniText bus;
     for (const SimKey& key : SimKeys::driverKeys())
@@ -57,7 +67,7 @@ bool SimBus::createIfMissing(const std::string& file) {
 // Looking at the file at most once a millisecond keeps a request's cost to a
 // few microseconds: a download sends thousands of them a second.
 std::shared_ptr<const IniText> SimBus::snapshot() {
-    std::string file = path();
+    std::string file = filePath();
     std::lock_guard<std::mutex> guard(lock_);
     auto now = std::chrono::steady_clock::now();
     if (cached_ && file == cachedPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
@@ -66,6 +76,8 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
     std::string signature = signatureOf(file);
     if (cached_ && file == cachedPath_ && signature == cachedSignature_)
         return cached_;
+    if (!TextFile::problem(file).empty())
+        return nullptr;
     if (signature.empty()) {
         if (!createIfMissing(file))
             return nullptr;
@@ -92,8 +104,8 @@ void SimBus::invalidate() {
 }
 
 bool SimBus::update(const std::function<void(IniText&)>& change) {
-    std::string file = path();
-    if (!createIfMissing(file))
+    std::string file = filePath();
+    if (!TextFile::problem(file).empty() || !createIfMissing(file))
         return false;
     bool written = false;
     {
@@ -110,8 +122,8 @@ bool SimBus::update(const std::function<void(IniText&)>& change) {
 }
 
 bool SimBus::reset() {
-    std::string file = path();
-    if (!TextFile::makeParentFolders(file))
+    std::string file = filePath();
+    if (!TextFile::problem(file).empty() || !TextFile::makeParentFolders(file))
         return false;
     bool written = false;
     {

@@ -25,7 +25,7 @@ const std::vector<SimKey>& SimKeys::unitKeys() {
         {"Present", "0", "1 = plugged in"},
         {"Guid", "", "EUI-64 as 0x and 16 hex digits"},
         {"Name", "Unit #", "six-character unit name"},
-        {"ProtocolVersion", "3", "download protocol 1, 2 or 3"},
+        {"ProtocolVersion", "3", "download protocol: 0 none, 1, 2 or 3"},
         {"BootloaderMode", "0", "not 0 while halted in the bootloader"},
         {"HardwareModelID", "0x00010001", "hardware model"},
         {"FirmwareVersion", "0x00010000", "firmware version word"},
