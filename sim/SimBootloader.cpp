@@ -84,16 +84,19 @@ void SimBootloader::reset(int slot, uint32_t type) {
     {
         std::lock_guard<std::mutex> guard(state().lock);
         SlotState& unit = state().slots[slot];
-        uint64_t now = SimClock::nowMs();
-        unit.busPath = SimBus::path();
-        (protocol == 3 ? unit.awayUntil : unit.busyUntil) =
-            now + (protocol == 3 ? kAwayMs : kBusyMs);
         applies = starts && unit.hasPending;
         firmware = unit.pending;
         if (starts || type == 1)
             unit.hasPending = false;
     }
     store(slot, type, protocol, applies ? &firmware : nullptr);
+    // The unit is away from when the bus file says so: a slow disk must not
+    // eat the time a host has to see it gone.
+    std::lock_guard<std::mutex> guard(state().lock);
+    SlotState& unit = state().slots[slot];
+    unit.busPath = SimBus::path();
+    (protocol == 3 ? unit.awayUntil : unit.busyUntil) =
+        SimClock::nowMs() + (protocol == 3 ? kAwayMs : kBusyMs);
 }
 
 void SimBootloader::store(int slot, uint32_t type, uint64_t protocol, const SimFirmware* firmware) {

@@ -67,15 +67,18 @@ bool SimBus::createIfMissing(const std::string& file) {
 // Looking at the file at most once a millisecond keeps a request's cost to a
 // few microseconds: a download sends thousands of them a second.
 std::shared_ptr<const IniText> SimBus::snapshot() {
-    std::string file = filePath();
+    std::string given = path();
     std::lock_guard<std::mutex> guard(lock_);
     auto now = std::chrono::steady_clock::now();
-    if (cached_ && file == cachedPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
+    if (cached_ && given == cachedGivenPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
         return cached_;
     lastCheck_ = now;
+    std::string file = TextFile::resolve(given);
     std::string signature = signatureOf(file);
-    if (cached_ && file == cachedPath_ && signature == cachedSignature_)
+    if (cached_ && file == cachedPath_ && signature == cachedSignature_) {
+        cachedGivenPath_ = given;
         return cached_;
+    }
     if (!TextFile::problem(file).empty())
         return nullptr;
     if (signature.empty()) {
@@ -91,6 +94,7 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
             return nullptr;
     }
     cached_ = std::make_shared<const IniText>(IniText::parse(text));
+    cachedGivenPath_ = given;
     cachedPath_ = file;
     cachedSignature_ = signature;
     return cached_;

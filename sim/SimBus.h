@@ -38,6 +38,7 @@ private:
     void invalidate();
 
     std::mutex lock_;
+    std::string cachedGivenPath_;
     std::string cachedPath_;
     std::string cachedSignature_;
     std::shared_ptr<const IniText> cached_;

@@ -26,6 +26,10 @@ TEST_F(UpdaterProgramTest, DownloadSessionLeavesTheUnitWithTheNewFirmware) {
     EXPECT_NE(std::string::npos, output.find("100.0% 3226/3226 bytes")) << output;
     EXPECT_NE(std::string::npos,
               output.find("download finished: TVCFWDL_STATUS_SUCCESS (0): success\n"));
+    EXPECT_EQ(0, Update("describe " + file, &output));
+    EXPECT_NE(std::string::npos, output.find("firmware 0x00020000 build 5 for model 0x00010001, "
+                                             "vendor 0x13A200, 20250102 030405\n"))
+        << output;
     EXPECT_EQ(0, Update("list", &output));
     EXPECT_NE(std::string::npos, output.find("unit 0: GUID 0x0013A20000100001, model 0x00010001, "
                                              "firmware 0x00020000 build 5, protocol 3\n"))
@@ -45,6 +49,9 @@ TEST_F(UpdaterProgramTest, FailuresNameTheirStatusAndExitNonZero) {
     EXPECT_EQ(3, Update("info 3", &output));
     EXPECT_NE(std::string::npos, output.find("TVCFWDL_STATUS_DEVICE_NOT_FOUND (14)")) << output;
     EXPECT_EQ(1, Update("download 0", &output));
+    EXPECT_EQ(1, Update("check abc " + file, &output));
+    EXPECT_NE(std::string::npos, output.find("tvcupdate: bad unit number abc\n")) << output;
+    EXPECT_EQ(1, Update("download abc " + file, &output));
     EXPECT_EQ(2, Update("--library " + dir_.file("none.so") + " list", &output));
 }
 
@@ -77,7 +84,9 @@ TEST_F(UpdaterProgramTest, ASecondUpdaterOnTheSameUnitIsRefused) {
     EXPECT_NE(std::string::npos, progress.find("exit 0")) << progress;
     EXPECT_EQ("0x00020000", unitKey(1, "FirmwareVersion"));
     // Once the first has finished, the unit is free again.
-    EXPECT_EQ(0, Update("download 0 " + file, &output)) << output;
+    EXPECT_EQ(
+        0, run("TVC_SIM_TIME_SCALE=20 " TVCUPDATE_PROGRAM " --plain download 0 " + file, &output))
+        << output;
 }
 
 TEST_F(UpdaterProgramTest, RestartsOnlyOnAnExplicitYes) {
