@@ -92,11 +92,15 @@ void SimBootloader::reset(int slot, uint32_t type) {
     store(slot, type, protocol, applies ? &firmware : nullptr);
     // The unit is away from when the bus file says so: a slow disk must not
     // eat the time a host has to see it gone.
+    // A protocol 1 or 2 unit that does not return stays unreadable for good.
+    uint64_t until = protocol != 3 && SimBus::unitNumber(*bus, slot, "NoReturn") != 0
+                         ? UINT64_MAX
+                         : SimClock::nowMs() + (protocol == 3 ? kAwayMs : kBusyMs);
     std::lock_guard<std::mutex> guard(state().lock);
     SlotState& unit = state().slots[slot];
     unit.busPath = SimBus::path();
-    (protocol == 3 ? unit.awayUntil : unit.busyUntil) =
-        SimClock::nowMs() + (protocol == 3 ? kAwayMs : kBusyMs);
+    unit.awayUntil = protocol == 3 ? until : 0;
+    unit.busyUntil = protocol == 3 ? 0 : until;
 }
 
 void SimBootloader::store(int slot, uint32_t type, uint64_t protocol, const SimFirmware* firmware) {

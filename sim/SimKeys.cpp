@@ -16,6 +16,7 @@ const std::vector<SimKey>& SimKeys::driverKeys() {
         {"Stopped", "0", "1 while all units are stopped"},
         {"RestartRequested", "0", "1 once a computer restart was requested"},
         {"ResetGeneration", "1", "bus reset generation count"},
+        {"FailCountingAt", "", "counting the units fails at index N with error 31; empty = none"},
     };
     return keys;
 }
@@ -52,8 +53,10 @@ const std::vector<SimKey>& SimKeys::unitKeys() {
         {"NoHalt", "0", "1 = a halt reset leaves the application running"},
         {"NoStart", "0", "1 = a start reset leaves the bootloader running"},
         {"ReturnGuid", "", "after a protocol-3 reset the unit returns with this GUID"},
-        {"NoReturn", "0", "1 = after a protocol-3 reset the unit never returns"},
+        {"NoReturn", "0",
+         "1 = after a reset the unit never returns (protocol 3: stays off the bus)"},
         {"ResponseDelayMs", "0", "each download answer is readable this late"},
+        {"ShortTransfer", "0", "1 = transfers of the download windows move one byte less"},
     };
     return keys;
 }

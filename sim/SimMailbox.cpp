@@ -48,6 +48,9 @@ SimReply SimMailbox::access(const IniText& bus, int slot, bool write, uint64_t a
     SimMailbox& box = of(slot);
     std::lock_guard<std::mutex> guard(box.lock_);
     box.forgetOtherBus();
+    // A transfer the bus cut short: the host sees one byte less than it asked for.
+    if (size > 0 && SimBus::unitNumber(bus, slot, "ShortTransfer") != 0)
+        return SimReply{0, size - 1};
     if (!write)
         return box.readResponse(address, data, size);
     if (inside(address, size, kDataAddress, kDataWindowSize)) {

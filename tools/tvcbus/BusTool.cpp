@@ -119,7 +119,7 @@ bool BusTool::checkValue(const std::string& key, const std::string& value) {
         return value.empty() || (value.size() == 18 && SimBus::parseNumber(value, number));
     if (IniText::sameName(key, "ProtocolVersion"))
         return SimBus::parseNumber(value, number) && number <= 3;
-    if (IniText::sameName(key, "FailBlock"))
+    if (IniText::sameName(key, "FailBlock") || IniText::sameName(key, "FailCountingAt"))
         return value.empty() || (SimBus::parseNumber(value, number) && number <= 0xFFFFFFFFull);
     if (key.size() > 4 && (IniText::sameName(key.substr(key.size() - 4), "Date") ||
                            IniText::sameName(key.substr(key.size() - 4), "Time")))

@@ -124,6 +124,8 @@ TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
         {"ResponseDelayMs", "1500", 2, 26, "DownloadBlock: Response failed\n"},
         {"RebootRequired", "1", 3, 40, "Reboot is required.\n"},
         {"BlockSize", "0", 2, 32, "DownloadStart: device responds with block size 0\n"},
+        {"ShortTransfer", "1", 2, 19,
+         "WriteRequest: Write with command code 0x02 failed with error 0xE0000304.\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
@@ -136,6 +138,21 @@ TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
         EXPECT_EQ("0", driverKey("Stopped"));
         EXPECT_EQ(0u, Api().CloseDevice());
     }
+}
+
+TEST_F(DownloadRunTest, Protocol2UnitThatDoesNotReturnEndsWithTheResetTimeout) {
+    setUnitKey(1, "ProtocolVersion", "2");
+    setUnitKey(1, "NoReturn", "1");
+    uint32_t count = 0;
+    ASSERT_EQ(0u, Api().EnumerateDevices("{E7E0EE33-3A47-48BE-B7F2-D836DFA9D627}", &count));
+    ASSERT_EQ(0u, Api().OpenDevice(0));
+    ASSERT_EQ(0u, Api().SetTimeout(0, 4000));
+    ASSERT_EQ(0u, Api().StartDownload(File(Content(0)).c_str(), 0));
+    EXPECT_EQ(24u, WaitForEnd());
+    EXPECT_NE(std::string::npos,
+              LogText().find("ResetProt1and2: failed with timeout for given timeout period of "
+                             "4000 ms while waiting for device to come up\n"));
+    EXPECT_EQ("0", driverKey("Stopped"));
 }
 
 TEST_F(DownloadRunTest, MismatchesAbortUnlessIgnored) {
