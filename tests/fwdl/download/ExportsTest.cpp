@@ -3,6 +3,8 @@
 #include "LogCapture.h"
 
 #include <chrono>
+#include <dlfcn.h>
+#include <filesystem>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -154,6 +156,46 @@ TEST_F(ExportsTest, EachExportLogsItsEntryLine) {
     EXPECT_NE(std::string::npos, ReadWholeFile(other).find("INFO: enter TVCFWDL_EnableLogging('" +
                                                            dir_.file("fwdl.log") + "')\n"))
         << "the entry line goes to the log that was open when the call came";
+}
+
+// A refused start leaves nothing behind that would keep the library loaded:
+// only a running worker pins it.
+TEST_F(ExportsTest, ARefusedStartLeavesTheLibraryFreeToUnload) {
+    std::string copy = dir_.file("libtvc_fwdl_copy.so");
+    std::filesystem::copy_file(TVC_FWDL_LIBRARY, copy);
+    std::string file = File(Content(1));
+    {
+        FwdlApi api;
+        std::string error;
+        ASSERT_TRUE(api.Load(copy, error)) << error;
+        EXPECT_EQ(15u, api.StartDownload(file.c_str(), 0));
+        uint32_t count = 0;
+        ASSERT_EQ(0u, api.EnumerateDevices(kGuid, &count));
+        setUnitKey(1, "MaxImageLength", "16");
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ASSERT_EQ(0u, api.OpenDevice(0));
+        EXPECT_EQ(0u, api.StartDownload(file.c_str(), 0));
+        uint32_t done = 0, total = 0, status = 0;
+        while ((status = api.GetDownloadStatus(&done, &total)) == 36)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        EXPECT_NE(0u, status);
+        EXPECT_EQ(0u, api.CloseDevice());
+    }
+    void* still = ::dlopen(copy.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    EXPECT_NE(nullptr, still) << "a download that ran pins the library";
+    if (still != nullptr)
+        ::dlclose(still);
+
+    std::string fresh = dir_.file("libtvc_fwdl_fresh.so");
+    std::filesystem::copy_file(TVC_FWDL_LIBRARY, fresh);
+    {
+        FwdlApi api;
+        std::string error;
+        ASSERT_TRUE(api.Load(fresh, error)) << error;
+        EXPECT_EQ(15u, api.StartDownload(file.c_str(), 0));
+    }
+    EXPECT_EQ(nullptr, ::dlopen(fresh.c_str(), RTLD_NOW | RTLD_NOLOAD))
+        << "a start refused with 15 left the library pinned";
 }
 
 TEST_F(ExportsTest, AWrongManufacturerIsRefused) {
