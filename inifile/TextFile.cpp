@@ -115,17 +115,25 @@ std::string TextFile::resolve(const std::string& path) {
     return current;
 }
 
-std::string TextFile::problem(const std::string& path) {
+std::string TextFile::readProblem(const std::string& path) {
     std::string file = resolve(path);
     struct stat info;
     if (::lstat(file.c_str(), &info) != 0)
         return errno == ENOENT ? std::string() : std::strerror(errno);
     if (S_ISLNK(info.st_mode))
         return "a symbolic link that leads nowhere or in a circle";
-    if (!S_ISREG(info.st_mode))
-        return "not a regular file";
-    if (::access(file.c_str(), R_OK | W_OK) != 0)
-        return info.st_uid != ::geteuid() ? "owned by another user and not writable"
-                                          : "not readable and writable";
+    return S_ISREG(info.st_mode) ? std::string() : "not a regular file";
+}
+
+std::string TextFile::problem(const std::string& path) {
+    std::string reason = readProblem(path);
+    std::string file = resolve(path);
+    if (!reason.empty() || ::access(file.c_str(), F_OK) != 0)
+        return reason;
+    if (::access(file.c_str(), R_OK | W_OK) != 0) {
+        struct stat info;
+        bool others = ::stat(file.c_str(), &info) == 0 && info.st_uid != ::geteuid();
+        return others ? "owned by another user and not writable" : "not readable and writable";
+    }
     return std::string();
 }

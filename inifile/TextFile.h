@@ -17,4 +17,7 @@ public:
     static std::string resolve(const std::string& path);
     // Why the file cannot be read and replaced, or empty when it can.
     static std::string problem(const std::string& path);
+    // Why the path names something that is not a file to read (a folder, a
+    // device, a FIFO), or empty; a missing file is no problem here.
+    static std::string readProblem(const std::string& path);
 };

@@ -14,6 +14,7 @@ namespace {
 struct SlotState {
     std::string busPath;
     uint64_t awayUntil = 0;
+    bool seenAway = false;
     uint64_t busyUntil = 0;
     bool hasPending = false;
     SimFirmware pending;
@@ -100,6 +101,7 @@ void SimBootloader::reset(int slot, uint32_t type) {
     SlotState& unit = state().slots[slot];
     unit.busPath = SimBus::path();
     unit.awayUntil = protocol == 3 ? until : 0;
+    unit.seenAway = false;
     unit.busyUntil = protocol == 3 ? 0 : until;
 }
 
@@ -123,7 +125,16 @@ void SimBootloader::store(int slot, uint32_t type, uint64_t protocol, const SimF
 }
 
 bool SimBootloader::away(int slot) {
-    return stillBefore(slot, &SlotState::awayUntil);
+    if (!validSlot(slot))
+        return false;
+    std::lock_guard<std::mutex> guard(state().lock);
+    SlotState& unit = state().slots[slot];
+    if (unit.awayUntil == 0 || unit.busPath != SimBus::path())
+        return false;
+    uint64_t now = SimClock::nowMs();
+    bool gone = now < unit.awayUntil || (!unit.seenAway && now < unit.awayUntil + kAwayUnseenMs);
+    unit.seenAway = unit.seenAway || gone;
+    return gone;
 }
 
 bool SimBootloader::busy(int slot) {

@@ -79,7 +79,7 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
         cachedGivenPath_ = given;
         return cached_;
     }
-    if (!TextFile::problem(file).empty())
+    if (!TextFile::readProblem(file).empty())
         return nullptr;
     if (signature.empty()) {
         if (!createIfMissing(file))
