@@ -132,9 +132,16 @@ bool SimBootloader::away(int slot) {
     if (unit.awayUntil == 0 || unit.busPath != SimBus::path())
         return false;
     uint64_t now = SimClock::nowMs();
-    bool gone = now < unit.awayUntil || (!unit.seenAway && now < unit.awayUntil + kAwayUnseenMs);
-    unit.seenAway = unit.seenAway || gone;
-    return gone;
+    return now < unit.awayUntil || (!unit.seenAway && now < unit.awayUntil + kAwayUnseenMs);
+}
+
+void SimBootloader::refusedWhileAway(int slot) {
+    if (!validSlot(slot))
+        return;
+    std::lock_guard<std::mutex> guard(state().lock);
+    SlotState& unit = state().slots[slot];
+    if (unit.awayUntil != 0 && unit.busPath == SimBus::path())
+        unit.seenAway = true;
 }
 
 bool SimBootloader::busy(int slot) {
