@@ -42,6 +42,13 @@ TVCFWDL_STATUS Downloader::CheckDownload(TvdFile* file, TvcDevice* device, DWORD
         FwdlLog(LogType::Error, "CheckDownload: device is not open.\n");
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     }
+    // A version 1 file is sent whole and the unit checks only its image, so a
+    // damaged part must be found here, before anything reaches the unit.
+    if (file->FileVersion() == 1) {
+        TVCFWDL_STATUS status = file->CheckParts();
+        if (status != TVCFWDL_STATUS_SUCCESS)
+            return status;
+    }
     *conditions = 0;
     DWORD protocol = device->InfoWord(DeviceLayout::ProtocolVersion);
     if (protocol == 0 || protocol > 3) {
@@ -137,6 +144,9 @@ TVCFWDL_STATUS Downloader::StartDownload(std::unique_ptr<TvdFile>& file, TvcDevi
         FwdlLog(LogType::Error, "StartDownload: device is not open.\n");
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     }
+    TVCFWDL_STATUS held = m_UnitLock.Acquire(device->DeviceInfoBlock() + DeviceLayout::Guid);
+    if (held != TVCFWDL_STATUS_SUCCESS)
+        return held;
     m_Status.Reset();
     m_Status.SetStatus(TVCFWDL_STATUS_DOWNLOAD_RUNNING);
     m_File = std::move(file);
@@ -149,6 +159,7 @@ TVCFWDL_STATUS Downloader::StartDownload(std::unique_ptr<TvdFile>& file, TvcDevi
         FwdlLog(LogType::Error, "StartDownload: Start failed with TVCFWDL_STATUS 0x%08X.\n",
                 unsigned(status));
         file = std::move(m_File);
+        m_UnitLock.Release();
         ForgetRun();
         return TVCFWDL_STATUS_NOT_SUPPORTED;
     }
@@ -165,6 +176,7 @@ void Downloader::ForgetRun() {
 void Downloader::ThreadRoutine() {
     FwdlLog(LogType::Info, "Downloader::ThreadRoutine ...\n");
     TVCFWDL_STATUS result = Download();
+    m_UnitLock.Release();
     ForgetRun();
     m_Status.SetStatus(result);
     m_File.reset();
@@ -286,18 +298,29 @@ TVCFWDL_STATUS Downloader::SendFile(DWORD blockSize) {
         m_Device->DownloadEnd(&crc);
         return TVCFWDL_STATUS_FAILED;
     }
-    status = SendFileBlocks(buffer.get(), blockSize);
+    RunningCrc32 sent;
+    status = SendFileBlocks(buffer.get(), blockSize, sent);
     if (status != TVCFWDL_STATUS_SUCCESS) {
         m_Device->DownloadEnd(&crc);
         return status;
     }
     status = m_Device->DownloadEnd(&crc);
-    if (status != TVCFWDL_STATUS_SUCCESS)
+    if (status != TVCFWDL_STATUS_SUCCESS) {
         FwdlLog(LogType::Error, "finishing download failed\n");
-    return status;
+        return status;
+    }
+    // The unit's verdict on what it received: a unit that lost or changed a
+    // byte must not be reported as updated.
+    if (crc != sent.Value()) {
+        FwdlLog(LogType::Error,
+                "DownloadObject: crc value returned by the device after download differs from "
+                "original crc value\n");
+        return TVCFWDL_STATUS_CRC_MISMATCH;
+    }
+    return TVCFWDL_STATUS_SUCCESS;
 }
 
-TVCFWDL_STATUS Downloader::SendFileBlocks(BYTE* buffer, DWORD blockSize) {
+TVCFWDL_STATUS Downloader::SendFileBlocks(BYTE* buffer, DWORD blockSize, RunningCrc32& sent) {
     uint64_t size = m_File->FileSize();
     DWORD number = 0;
     for (uint64_t offset = 0; offset < size; ++number) {
@@ -322,6 +345,7 @@ TVCFWDL_STATUS Downloader::SendFileBlocks(BYTE* buffer, DWORD blockSize) {
             FwdlLog(LogType::Error, "download data block %u failed\n", unsigned(number));
             return status;
         }
+        sent.Add(buffer, count);
         m_Status.AddBytesDownloaded(count);
         offset += count;
     }

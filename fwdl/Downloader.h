@@ -1,10 +1,12 @@
 #pragma once
 // The download engine: whether a firmware file may go to the open unit, and
 // the transfer on a worker thread while the caller polls the progress.
+#include "Crc32.h"
 #include "DownloadStatus.h"
 #include "TThread.h"
 #include "TvcDevice.h"
 #include "TvdFile.h"
+#include "UnitLock.h"
 
 #include <memory>
 
@@ -21,9 +23,11 @@ public:
     Downloader();
     ~Downloader() override;
 
-    // 0 with the conditions written, 15 or 41.
+    // 0 with the conditions written, 15, 41, or for a damaged version 1 file
+    // the status of TvdFile::CheckParts.
     virtual TVCFWDL_STATUS CheckDownload(TvdFile* file, TvcDevice* device, DWORD* conditions);
-    // On success the run owns the file and the worker thread runs.
+    // On success the run owns the file, holds the unit and the worker thread
+    // runs; 35 when another process's download holds the unit.
     virtual TVCFWDL_STATUS StartDownload(std::unique_ptr<TvdFile>& file, TvcDevice* device,
                                          DWORD downloadType, DWORD flags);
     virtual bool IsDownloadRunning() const { return IsRunning(); }
@@ -42,6 +46,7 @@ protected:
     DWORD m_DownloadType;
     BYTE m_IgnoreHardware;
     BYTE m_IgnoreVendor;
+    UnitLock m_UnitLock;
 
 private:
     void CheckProt1and2(TvdFile& file, TvcDevice& device, DWORD& conditions) const;
@@ -51,5 +56,5 @@ private:
     void ForgetRun();
     TVCFWDL_STATUS StartProt3Objects(DWORD& blockSize, bool& cneStarted);
     TVCFWDL_STATUS SendFile(DWORD blockSize);
-    TVCFWDL_STATUS SendFileBlocks(BYTE* buffer, DWORD blockSize);
+    TVCFWDL_STATUS SendFileBlocks(BYTE* buffer, DWORD blockSize, RunningCrc32& sent);
 };

@@ -91,10 +91,11 @@ extern "C" TVCFWDL_STATUS TVCFWDL_StartDownload(const char* TvdFileName, uint32_
         (Flags & TVCFWDL_START_WITH_CNE) ? DownloadType::CnEAndProgram : DownloadType::Program;
     std::unique_ptr<TvdFile> file(new (std::nothrow) TvdFile);
     TVCFWDL_STATUS status = file ? file->Open(TvdFileName) : TVCFWDL_STATUS_FAILED;
-    if (status == TVCFWDL_STATUS_SUCCESS) {
-        library.PinModule();
+    if (status == TVCFWDL_STATUS_SUCCESS)
         status = library.Downloader().StartDownload(file, library.OpenDevice().get(), type, Flags);
-    }
+    // Pinned only once the worker runs: a refused start leaves the library free to unload.
+    if (status == TVCFWDL_STATUS_SUCCESS)
+        library.PinModule();
     if (status != TVCFWDL_STATUS_SUCCESS)
         FwdlLog(LogType::Error, "TVCFWDL_StartDownload: starting download failed\n");
     return status;

@@ -163,8 +163,12 @@ void LogConfig::Log(DWORD type, const char* format, ...) {
     va_end(args);
 }
 
+// An entry with nowhere to go is neither formatted nor stamped: a download
+// logs every block, and without a destination that cost is all waste.
 void LogConfig::LogV(DWORD destinations, DWORD type, const char* format, va_list args) {
-    if (!IsEnabled(type))
+    bool traceView = traceViewEnabled_ && (destinations & TraceViewOnly);
+    bool logFile = logFileEnabled_ && (destinations & LogFileOnly);
+    if (!IsEnabled(type) || !(traceView || logFile))
         return;
     char text[MessageSize];
     Format(text, format, args);

@@ -251,6 +251,51 @@ TVCFWDL_STATUS TvdFile::ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& b
     return TVCFWDL_STATUS_SUCCESS;
 }
 
+TVCFWDL_STATUS TvdFile::CheckParts() {
+    if (!IsOpen()) {
+        FwdlLog(LogType::Error, "TvdFile::CheckParts: no open tvd file.\n");
+        return TVCFWDL_STATUS_FAILED;
+    }
+    const uint8_t* part = nullptr;
+    if (fileVersion_ == 0) {
+        TVCFWDL_STATUS status = GetImage1(&part);
+        return status == TVCFWDL_STATUS_SUCCESS ? GetCnE(&part) : status;
+    }
+    TVCFWDL_STATUS status = CheckPartInPlace(Image1Part);
+    return status == TVCFWDL_STATUS_SUCCESS ? CheckPartInPlace(CnEPart) : status;
+}
+
+// A version 1 file goes to the unit whole, so its parts are checked where
+// they lie, without keeping them.
+TVCFWDL_STATUS TvdFile::CheckPartInPlace(const Part& part) {
+    uint32_t offset = header_.Word(part.offsetField);
+    uint32_t length = header_.Word(part.lengthField);
+    if (offset == 0)
+        return TVCFWDL_STATUS_SUCCESS;
+    if (uint64_t(offset) + length > fileSize_ || std::fseek(stream_, long(offset), SEEK_SET) != 0) {
+        FwdlLog(LogType::Error, "reading %s of file '%s' failed\n", part.noun, fileName_.c_str());
+        return TVCFWDL_STATUS_FILE_READ_FAILED;
+    }
+    RunningCrc32 crc;
+    uint8_t chunk[65536];
+    for (uint32_t left = length; left > 0;) {
+        size_t count = left < sizeof chunk ? left : sizeof chunk;
+        if (std::fread(chunk, 1, count, stream_) != count) {
+            FwdlLog(LogType::Error, "reading %s of file '%s' failed\n", part.noun,
+                    fileName_.c_str());
+            return TVCFWDL_STATUS_FILE_READ_FAILED;
+        }
+        crc.Add(chunk, count);
+        left -= uint32_t(count);
+    }
+    if (crc.Value() != header_.Word(part.crcField)) {
+        FwdlLog(LogType::Error, "Unexpected crc value of %s in file '%s'\n", part.noun,
+                fileName_.c_str());
+        return part.crcStatus;
+    }
+    return TVCFWDL_STATUS_SUCCESS;
+}
+
 TVCFWDL_STATUS TvdFile::ResetFilePtr() {
     if (!IsOpen()) {
         FwdlLog(LogType::Error, "TvdFile::ResetFilePtr: no open tvd file.\n");

@@ -24,6 +24,9 @@ public:
     // file has no such part. Only version 0 files are taken apart.
     TVCFWDL_STATUS GetImage1(const uint8_t** image);
     TVCFWDL_STATUS GetCnE(const uint8_t** data);
+    // Every part the header names lies inside the file and matches its CRC:
+    // 4 (outside the file), 7 (image) or 8 (CnE data), as the loaders report.
+    TVCFWDL_STATUS CheckParts();
     TVCFWDL_STATUS ResetFilePtr();
     // A short count at the end of the file is success; the caller compares.
     TVCFWDL_STATUS Read(void* buffer, uint32_t count, uint32_t* got);
@@ -51,6 +54,7 @@ private:
     TVCFWDL_STATUS LoadPart(const Part& part, std::unique_ptr<uint8_t[]>& buffer,
                             const uint8_t** out);
     TVCFWDL_STATUS ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& buffer);
+    TVCFWDL_STATUS CheckPartInPlace(const Part& part);
 
     TvdHeader header_;
     char date_[9] = {};

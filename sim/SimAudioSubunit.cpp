@@ -148,10 +148,12 @@ uint8_t SimAudioSubunit::unitName(const uint8_t* frame, uint32_t length, uint8_t
     if (length < 15)
         return kNotImplemented;
     if (frame[0] == kControl) {
-        // The name ends at a zero byte, and at a line break, which would
-        // otherwise split the unit's section of the bus file.
+        // The name ends at a zero byte. Other control characters are refused:
+        // a line break would split the unit's section of the bus file.
         std::string name(reinterpret_cast<const char*>(frame + 7), 6);
-        name.erase(std::min(name.find_first_of(std::string("\0\r\n", 3)), name.size()));
+        name.erase(std::min(name.find('\0'), name.size()));
+        if (IniText::hasControlCharacter(name))
+            return kRejected;
         SimUnitSettings::instance().set(slot_, "Name", name);
         return kAccepted;
     }

@@ -14,6 +14,7 @@ namespace {
 struct SlotState {
     std::string busPath;
     uint64_t awayUntil = 0;
+    bool seenAway = false;
     uint64_t busyUntil = 0;
     bool hasPending = false;
     SimFirmware pending;
@@ -84,16 +85,24 @@ void SimBootloader::reset(int slot, uint32_t type) {
     {
         std::lock_guard<std::mutex> guard(state().lock);
         SlotState& unit = state().slots[slot];
-        uint64_t now = SimClock::nowMs();
-        unit.busPath = SimBus::path();
-        (protocol == 3 ? unit.awayUntil : unit.busyUntil) =
-            now + (protocol == 3 ? kAwayMs : kBusyMs);
         applies = starts && unit.hasPending;
         firmware = unit.pending;
         if (starts || type == 1)
             unit.hasPending = false;
     }
     store(slot, type, protocol, applies ? &firmware : nullptr);
+    // The unit is away from when the bus file says so: a slow disk must not
+    // eat the time a host has to see it gone.
+    // A protocol 1 or 2 unit that does not return stays unreadable for good.
+    uint64_t until = protocol != 3 && SimBus::unitNumber(*bus, slot, "NoReturn") != 0
+                         ? UINT64_MAX
+                         : SimClock::nowMs() + (protocol == 3 ? kAwayMs : kBusyMs);
+    std::lock_guard<std::mutex> guard(state().lock);
+    SlotState& unit = state().slots[slot];
+    unit.busPath = SimBus::path();
+    unit.awayUntil = protocol == 3 ? until : 0;
+    unit.seenAway = false;
+    unit.busyUntil = protocol == 3 ? 0 : until;
 }
 
 void SimBootloader::store(int slot, uint32_t type, uint64_t protocol, const SimFirmware* firmware) {
@@ -116,7 +125,23 @@ void SimBootloader::store(int slot, uint32_t type, uint64_t protocol, const SimF
 }
 
 bool SimBootloader::away(int slot) {
-    return stillBefore(slot, &SlotState::awayUntil);
+    if (!validSlot(slot))
+        return false;
+    std::lock_guard<std::mutex> guard(state().lock);
+    SlotState& unit = state().slots[slot];
+    if (unit.awayUntil == 0 || unit.busPath != SimBus::path())
+        return false;
+    uint64_t now = SimClock::nowMs();
+    return now < unit.awayUntil || (!unit.seenAway && now < unit.awayUntil + kAwayUnseenMs);
+}
+
+void SimBootloader::refusedWhileAway(int slot) {
+    if (!validSlot(slot))
+        return;
+    std::lock_guard<std::mutex> guard(state().lock);
+    SlotState& unit = state().slots[slot];
+    if (unit.awayUntil != 0 && unit.busPath == SimBus::path())
+        unit.seenAway = true;
 }
 
 bool SimBootloader::busy(int slot) {

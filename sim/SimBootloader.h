@@ -20,11 +20,17 @@ class SimBootloader {
 public:
     static constexpr uint32_t kBusyMs = 2500;
     static constexpr uint32_t kAwayMs = 3000;
+    // How much longer a unit stays away when nobody has looked for it yet.
+    static constexpr uint32_t kAwayUnseenMs = 10 * kAwayMs;
 
     // Type 0 starts the application, 1 halts in the bootloader.
     static void reset(int slot, uint32_t type);
-    // Off the bus after a protocol 3 reset.
+    // Off the bus after a protocol 3 reset: kAwayMs, and beyond that until a
+    // request has been refused for it (at most kAwayUnseenMs more), so that
+    // a host the machine kept from running for a moment still sees the
+    // removal it waits for, as it would with a real unit's longer restart.
     static bool away(int slot);
+    static void refusedWhileAway(int slot);
     // Information block unreadable after a protocol 1 or 2 reset.
     static bool busy(int slot);
     static void setPendingFirmware(int slot, const SimFirmware& firmware);

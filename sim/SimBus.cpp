@@ -35,6 +35,16 @@ std::string SimBus::path() {
     return std::string(home ? home : "/tmp") + "/.local/state/lumora/sim-bus.ini";
 }
 
+std::string SimBus::filePath() {
+    return TextFile::resolve(path());
+}
+
+std::string SimBus::problem() {
+    std::string file = filePath();
+    std::string reason = TextFile::problem(file);
+    return file + (reason.empty() ? std::string() : ": " + reason);
+}
+
 IniText SimBus::defaults() {
     IniText bus;
     for (const SimKey& key : SimKeys::driverKeys())
@@ -57,15 +67,20 @@ bool SimBus::createIfMissing(const std::string& file) {
 // Looking at the file at most once a millisecond keeps a request's cost to a
 // few microseconds: a download sends thousands of them a second.
 std::shared_ptr<const IniText> SimBus::snapshot() {
-    std::string file = path();
+    std::string given = path();
     std::lock_guard<std::mutex> guard(lock_);
     auto now = std::chrono::steady_clock::now();
-    if (cached_ && file == cachedPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
+    if (cached_ && given == cachedGivenPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
         return cached_;
     lastCheck_ = now;
+    std::string file = TextFile::resolve(given);
     std::string signature = signatureOf(file);
-    if (cached_ && file == cachedPath_ && signature == cachedSignature_)
+    if (cached_ && file == cachedPath_ && signature == cachedSignature_) {
+        cachedGivenPath_ = given;
         return cached_;
+    }
+    if (!TextFile::readProblem(file).empty())
+        return nullptr;
     if (signature.empty()) {
         if (!createIfMissing(file))
             return nullptr;
@@ -79,6 +94,7 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
             return nullptr;
     }
     cached_ = std::make_shared<const IniText>(IniText::parse(text));
+    cachedGivenPath_ = given;
     cachedPath_ = file;
     cachedSignature_ = signature;
     return cached_;
@@ -92,8 +108,8 @@ void SimBus::invalidate() {
 }
 
 bool SimBus::update(const std::function<void(IniText&)>& change) {
-    std::string file = path();
-    if (!createIfMissing(file))
+    std::string file = filePath();
+    if (!TextFile::problem(file).empty() || !createIfMissing(file))
         return false;
     bool written = false;
     {
@@ -110,8 +126,8 @@ bool SimBus::update(const std::function<void(IniText&)>& change) {
 }
 
 bool SimBus::reset() {
-    std::string file = path();
-    if (!TextFile::makeParentFolders(file))
+    std::string file = filePath();
+    if (!TextFile::problem(file).empty() || !TextFile::makeParentFolders(file))
         return false;
     bool written = false;
     {

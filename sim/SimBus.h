@@ -16,6 +16,10 @@ class SimBus {
 public:
     static SimBus& instance();
     static std::string path();
+    // The file behind the path, symbolic links followed: what is read and replaced.
+    static std::string filePath();
+    // The file, with the reason when it cannot be read and replaced.
+    static std::string problem();
     static IniText defaults();
 
     std::shared_ptr<const IniText> snapshot();
@@ -34,6 +38,7 @@ private:
     void invalidate();
 
     std::mutex lock_;
+    std::string cachedGivenPath_;
     std::string cachedPath_;
     std::string cachedSignature_;
     std::shared_ptr<const IniText> cached_;

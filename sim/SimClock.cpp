@@ -65,6 +65,12 @@ uint64_t SimClock::nowMs() {
     return uint64_t(simNowLocked(s, now));
 }
 
+void SimClock::advanceMs(uint64_t ms) {
+    ClockState& s = state();
+    std::lock_guard<std::mutex> guard(s.lock);
+    s.simAnchorMs += double(ms);
+}
+
 std::chrono::nanoseconds SimClock::realDuration(uint32_t simMs) {
     double ns = double(simMs) * 1e6 / scale();
     return std::chrono::nanoseconds(int64_t(ns));

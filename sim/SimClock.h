@@ -11,4 +11,7 @@ public:
     static uint64_t nowMs();
     static void sleepMs(uint32_t ms);
     static std::chrono::nanoseconds realDuration(uint32_t simMs);
+    // Moves the clock forward at once, as on a machine that has run for long:
+    // tests reach the wrap of the 32-bit tick counter with it.
+    static void advanceMs(uint64_t ms);
 };

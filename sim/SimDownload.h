@@ -27,6 +27,8 @@ public:
     // The status; crc is what the unit computed over what it received.
     int32_t end(const IniText& bus, int slot, uint32_t& crc);
     void clear();
+    bool active() const { return active_; }
+    uint64_t receivedBytes() const { return received_.size(); }
 
     static uint32_t crc32(const uint8_t* data, size_t size);
 

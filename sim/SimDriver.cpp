@@ -82,3 +82,12 @@ bool SimDriver::requestRestart() {
     return SimBus::instance().update(
         [](IniText& bus) { bus.set(SimKeys::kDriverSection, "RestartRequested", "1"); });
 }
+
+bool SimDriver::countingFailsAt(uint32_t& index) {
+    std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
+    uint64_t value = 0;
+    if (!bus || !SimBus::parseNumber(SimBus::driverValue(*bus, "FailCountingAt"), value))
+        return false;
+    index = value > UINT32_MAX ? UINT32_MAX : uint32_t(value);
+    return true;
+}

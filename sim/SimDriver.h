@@ -21,6 +21,8 @@ public:
     static std::unique_ptr<SimDevice> open(const std::string& path, uint32_t& error);
     // The interfaces of the reachable units in slot order; none without a driver.
     static std::vector<UnitInterface> enumerate();
+    // True with the index at which counting the interfaces fails (a fault key).
+    static bool countingFailsAt(uint32_t& index);
 
     static bool setUnitEnabled(int slot, bool enabled);
     static bool rebootRequired(int slot);

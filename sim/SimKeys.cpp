@@ -16,6 +16,7 @@ const std::vector<SimKey>& SimKeys::driverKeys() {
         {"Stopped", "0", "1 while all units are stopped"},
         {"RestartRequested", "0", "1 once a computer restart was requested"},
         {"ResetGeneration", "1", "bus reset generation count"},
+        {"FailCountingAt", "", "counting the units fails at index N with error 31; empty = none"},
     };
     return keys;
 }
@@ -25,7 +26,7 @@ const std::vector<SimKey>& SimKeys::unitKeys() {
         {"Present", "0", "1 = plugged in"},
         {"Guid", "", "EUI-64 as 0x and 16 hex digits"},
         {"Name", "Unit #", "six-character unit name"},
-        {"ProtocolVersion", "3", "download protocol 1, 2 or 3"},
+        {"ProtocolVersion", "3", "download protocol: 0 none, 1, 2 or 3"},
         {"BootloaderMode", "0", "not 0 while halted in the bootloader"},
         {"HardwareModelID", "0x00010001", "hardware model"},
         {"FirmwareVersion", "0x00010000", "firmware version word"},
@@ -52,8 +53,10 @@ const std::vector<SimKey>& SimKeys::unitKeys() {
         {"NoHalt", "0", "1 = a halt reset leaves the application running"},
         {"NoStart", "0", "1 = a start reset leaves the bootloader running"},
         {"ReturnGuid", "", "after a protocol-3 reset the unit returns with this GUID"},
-        {"NoReturn", "0", "1 = after a protocol-3 reset the unit never returns"},
+        {"NoReturn", "0",
+         "1 = after a reset the unit never returns (protocol 3: stays off the bus)"},
         {"ResponseDelayMs", "0", "each download answer is readable this late"},
+        {"ShortTransfer", "0", "1 = transfers of the download windows move one byte less"},
     };
     return keys;
 }

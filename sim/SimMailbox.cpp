@@ -48,9 +48,14 @@ SimReply SimMailbox::access(const IniText& bus, int slot, bool write, uint64_t a
     SimMailbox& box = of(slot);
     std::lock_guard<std::mutex> guard(box.lock_);
     box.forgetOtherBus();
+    // A transfer the bus cut short: the host sees one byte less than it asked for.
+    if (size > 0 && SimBus::unitNumber(bus, slot, "ShortTransfer") != 0)
+        return SimReply{0, size - 1};
     if (!write)
         return box.readResponse(address, data, size);
     if (inside(address, size, kDataAddress, kDataWindowSize)) {
+        if (box.download_.active())
+            box.timing_.blockData();
         if (size > 0)
             std::memcpy(box.data_ + (address - kDataAddress), data, size);
         return SimReply{0, size};
@@ -114,6 +119,8 @@ void SimMailbox::answer(const IniText& bus, int slot, const uint8_t* record, uin
     putWord(response, 4, (word & 0xFFFFFF) | (2u << 24));
     switch ((word >> 16) & 0xFF) {
     case kDownloadStart:
+        if (!download_.active())
+            timing_.started();
         putWord(response, 8, uint32_t(download_.start(bus, slot, record + 8, kDataWindowSize)));
         return;
     case kDownloadBlock: {
@@ -128,6 +135,7 @@ void SimMailbox::answer(const IniText& bus, int slot, const uint8_t* record, uin
     }
     case kDownloadEnd: {
         uint32_t crc = 0;
+        timing_.ended(download_.receivedBytes());
         int32_t status = download_.end(bus, slot, crc);
         putWord(response, 8, crc);
         putWord(response, 12, uint32_t(status));

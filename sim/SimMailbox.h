@@ -2,6 +2,7 @@
 #include "IniText.h"
 #include "SimDevice.h"
 #include "SimDownload.h"
+#include "SimTransferTiming.h"
 
 #include <cstdint>
 #include <mutex>
@@ -43,4 +44,5 @@ private:
     uint64_t readyAt_ = 0;
     uint8_t data_[kDataWindowSize] = {};
     SimDownload download_;
+    SimTransferTiming timing_;
 };

@@ -1,6 +1,7 @@
 #include "SimUnitDevice.h"
 
 #include "SimAudioSubunit.h"
+#include "SimBootloader.h"
 #include "SimBus.h"
 #include "SimCodes.h"
 #include "SimControlDevice.h"
@@ -25,8 +26,11 @@ SimReply SimUnitDevice::request(uint32_t code, const uint8_t* in, uint32_t inSiz
     SimRequestLog::record(true, code, in, inSize);
     std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
     int slot = bus ? SimUnitInfo::findReachable(*bus, guid_) : 0;
-    if (slot == 0)
+    if (slot == 0) {
+        if (bus)
+            SimBootloader::refusedWhileAway(SimUnitInfo::findByPath(*bus, guid_));
         return SimReply{SimCodes::kUnitRemoved, 0};
+    }
     switch (code) {
     case SimCodes::kGetVersion: return SimControlDevice::version(*bus, out, outSize);
     case SimCodes::kGetCapabilities:

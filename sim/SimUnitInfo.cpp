@@ -37,6 +37,13 @@ int SimUnitInfo::findReachable(const IniText& bus, uint64_t pathGuid) {
     return 0;
 }
 
+int SimUnitInfo::findByPath(const IniText& bus, uint64_t pathGuid) {
+    for (int slot = 1; slot <= SimKeys::kUnitSlots; ++slot)
+        if (SimUnitInfo(bus, slot).pathGuid() == pathGuid)
+            return slot;
+    return 0;
+}
+
 bool SimUnitInfo::reachable() const {
     return present_ && !disabled_ && !SimBootloader::away(slot_);
 }

@@ -13,6 +13,8 @@ public:
     // The slot (1 to 4) of the reachable unit whose device path was made from
     // this GUID, or 0.
     static int findReachable(const IniText& bus, uint64_t pathGuid);
+    // The slot of the unit behind a device path, reachable or not; 0 for none.
+    static int findByPath(const IniText& bus, uint64_t pathGuid);
 
     int slot() const { return slot_; }
     uint64_t guid() const { return guid_; }

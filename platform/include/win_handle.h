@@ -11,6 +11,10 @@
 BOOL CloseHandle(HANDLE object);
 HANDLE CreateEventA(LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, BOOL initialState,
                     LPCSTR name);
+// Only named mutexes, and only what a single-holder test needs: whether the
+// name is already held (GetLastError gives ERROR_ALREADY_EXISTS) across the
+// processes of the machine, until every handle is closed. Not waitable.
+HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES attributes, BOOL initialOwner, LPCSTR name);
 BOOL SetEvent(HANDLE event);
 BOOL ResetEvent(HANDLE event);
 // Waits on an event or a thread; the time limit runs on the layer's clock.

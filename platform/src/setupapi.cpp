@@ -63,6 +63,9 @@ BOOL SetupDiEnumDeviceInterfaces(HDEVINFO set, PSP_DEVINFO_DATA, const GUID* int
         return failWith(ERROR_INVALID_PARAMETER);
     if (interfaceData->cbSize != sizeof(SP_DEVICE_INTERFACE_DATA))
         return failWith(ERROR_INVALID_USER_BUFFER);
+    uint32_t failing = 0;
+    if (SimDriver::countingFailsAt(failing) && memberIndex >= failing)
+        return failWith(ERROR_GEN_FAILURE);
     if (!sameGuid(*interfaceClassGuid, info->classGuid()) || memberIndex >= info->units().size())
         return failWith(ERROR_NO_MORE_ITEMS);
     interfaceData->InterfaceClassGuid = *interfaceClassGuid;

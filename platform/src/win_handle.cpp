@@ -2,7 +2,21 @@
 
 #include "HandleTable.h"
 #include "SimClock.h"
+#include "SimNamedLock.h"
 #include "Waitable.h"
+
+namespace {
+
+class NamedMutex : public KernelObject {
+public:
+    explicit NamedMutex(const char* name) : lock_(name) {}
+    const SimNamedLock& lock() const { return lock_; }
+
+private:
+    SimNamedLock lock_;
+};
+
+}  // namespace
 
 BOOL CloseHandle(HANDLE object) {
     if (!HandleTable::remove(object)) {
@@ -15,6 +29,21 @@ BOOL CloseHandle(HANDLE object) {
 HANDLE CreateEventA(LPSECURITY_ATTRIBUTES, BOOL manualReset, BOOL initialState, LPCSTR) {
     return HandleTable::add(
         std::make_shared<Waitable>(manualReset != FALSE, initialState != FALSE));
+}
+
+HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL, LPCSTR name) {
+    if (name == nullptr || *name == '\0') {
+        SetLastError(ERROR_NOT_SUPPORTED);
+        return nullptr;
+    }
+    auto mutex = std::make_shared<NamedMutex>(name);
+    if (!mutex->lock().held()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
+    HANDLE handle = HandleTable::add(mutex);
+    SetLastError(mutex->lock().existed() ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
+    return handle;
 }
 
 BOOL SetEvent(HANDLE event) {

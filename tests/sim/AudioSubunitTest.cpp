@@ -85,10 +85,15 @@ TEST_F(AudioSubunitTest, SettingsReachTheBusFileAndSurviveInIt) {
     EXPECT_NE(out.find("name \" Mix  \""), std::string::npos);
 }
 
-TEST_F(AudioSubunitTest, ANameEndsAtALineBreakSoItCannotSplitTheBusFile) {
+TEST_F(AudioSubunitTest, ANameWithControlCharactersIsRefusedSoItCannotSplitTheBusFile) {
     EXPECT_EQ(
         send({0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x06, 'a', '\n', '[', 'U', ']', '\r', 0, 0})[0],
-        0x09);
+        0x0A);
+    EXPECT_EQ(send({0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x06, 'a', '\t', 'b', 0, 0, 0, 0, 0})[0],
+              0x0A);
+    EXPECT_EQ(send({0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x06, 'a', 0, '\n', 0, 0, 0, 0, 0})[0],
+              0x09)
+        << "the name ends at its zero byte";
     SimUnitSettings::instance().flush();
     EXPECT_EQ(unitKey(1, "Name"), "a");
     EXPECT_EQ(unitKey(1, "Magic"), "tarvicAq")

@@ -65,7 +65,7 @@ int BusTool::fail(const std::string& message) {
 int BusTool::show() {
     std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
     if (!bus)
-        return fail("cannot read or create the bus file " + SimBus::path());
+        return fail("cannot read or create the bus file " + SimBus::problem());
     BusView::print(out_, *bus, SimBus::path());
     return 0;
 }
@@ -90,7 +90,7 @@ int BusTool::plug(const std::vector<std::string>& args, bool present) {
         bus.set(SimKeys::kDriverSection, "ResetGeneration", std::to_string(generation));
     });
     if (!ok)
-        return fail("cannot write the bus file " + SimBus::path());
+        return fail("cannot write the bus file " + SimBus::problem());
     out_ << "unit " << slot << (present ? " plugged in\n" : " unplugged\n");
     return 0;
 }
@@ -117,7 +117,9 @@ bool BusTool::checkValue(const std::string& key, const std::string& value) {
     // Keys whose empty value means "none".
     if (IniText::sameName(key, "ReturnGuid") || IniText::sameName(key, "PathGuid"))
         return value.empty() || (value.size() == 18 && SimBus::parseNumber(value, number));
-    if (IniText::sameName(key, "FailBlock"))
+    if (IniText::sameName(key, "ProtocolVersion"))
+        return SimBus::parseNumber(value, number) && number <= 3;
+    if (IniText::sameName(key, "FailBlock") || IniText::sameName(key, "FailCountingAt"))
         return value.empty() || (SimBus::parseNumber(value, number) && number <= 0xFFFFFFFFull);
     if (key.size() > 4 && (IniText::sameName(key.substr(key.size() - 4), "Date") ||
                            IniText::sameName(key.substr(key.size() - 4), "Time")))
@@ -144,6 +146,8 @@ int BusTool::set(const std::vector<std::string>& args) {
             return fail("\"" + args[i] + "\" is not KEY=VALUE");
         std::string key = args[i].substr(0, eq), value = args[i].substr(eq + 1);
         std::string name;
+        if (IniText::hasControlCharacter(args[i]))
+            return fail("\"" + key + "\": names and values take no control characters");
         if (!knownKey(driver, key, name))
             return fail("unknown key \"" + key + "\" for " + section + " (see tvcbus keys)");
         if (!checkValue(key, value))
@@ -154,7 +158,7 @@ int BusTool::set(const std::vector<std::string>& args) {
         for (const auto& change : changes)
             bus.set(section, change.first, change.second);
     });
-    return ok ? 0 : fail("cannot write the bus file " + SimBus::path());
+    return ok ? 0 : fail("cannot write the bus file " + SimBus::problem());
 }
 
 int BusTool::mixer(const std::string& unit) {
@@ -162,14 +166,14 @@ int BusTool::mixer(const std::string& unit) {
     if (!parseSlot(unit, slot))
         return fail("no unit \"" + unit + "\": units are numbered 1 to 4");
     if (!SimBus::instance().snapshot())
-        return fail("cannot read or create the bus file " + SimBus::path());
+        return fail("cannot read or create the bus file " + SimBus::problem());
     MixerView::print(out_, slot);
     return 0;
 }
 
 int BusTool::reset() {
     if (!SimBus::instance().reset())
-        return fail("cannot write the bus file " + SimBus::path());
+        return fail("cannot write the bus file " + SimBus::problem());
     out_ << "bus reset to its defaults: " << SimBus::path() << "\n";
     return 0;
 }

@@ -43,7 +43,7 @@ const Entry kStatuses[] = {
     {32, "TVCFWDL_STATUS_DEVICE_ERROR", "the unit answered with an error"},
     {33, "TVCFWDL_STATUS_NO_IMAGE", "the file holds no image"},
     {34, "TVCFWDL_STATUS_CRC_MISMATCH", "the unit received the image with another CRC"},
-    {35, "TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS", "a download is running"},
+    {35, "TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS", "a download to this unit is running"},
     {36, "TVCFWDL_STATUS_DOWNLOAD_RUNNING", "the download is running"},
     {37, "TVCFWDL_STATUS_IMAGE_TOO_LARGE", "the image is longer than the unit accepts"},
     {38, "TVCFWDL_STATUS_WRONG_MANUFACTURER", "the unit is not one of this family"},

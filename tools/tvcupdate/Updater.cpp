@@ -112,6 +112,7 @@ int Updater::Info() {
     return Ok;
 }
 
+// The record holds the vendor id's bytes last to first; shown as the builder took it.
 int Updater::Describe() {
     const std::string& file = options_.arguments.back();
     TVCFWDL_TVD_FILE_INFO info{};
@@ -120,33 +121,33 @@ int Updater::Describe() {
         return Fail(("reading " + file).c_str(), status);
     std::printf("%s: firmware 0x%08X build %u for model 0x%08X, vendor 0x%02X%02X%02X, %s %s\n",
                 file.c_str(), info.FirmwareVersion, info.FirmwareBuild,
-                info.CompatibleHardwareVersion, info.NodeVendorId[0], info.NodeVendorId[1],
-                info.NodeVendorId[2], Field(info.Date, 12).c_str(), Field(info.Time, 12).c_str());
+                info.CompatibleHardwareVersion, info.NodeVendorId[2], info.NodeVendorId[1],
+                info.NodeVendorId[0], Field(info.Date, 12).c_str(), Field(info.Time, 12).c_str());
     if (info.InfoText[0] != '\0')
         std::printf("%s\n", info.InfoText);
     return Ok;
 }
 
-bool Updater::OpenUnit(uint32_t& index) {
+// A unit number that is no number is bad usage, as for info.
+int Updater::OpenUnit(uint32_t& index) {
     uint32_t count = 0;
     if (!Index(options_.arguments[0], index)) {
         std::fprintf(stderr, "tvcupdate: bad unit number %s\n", options_.arguments[0].c_str());
-        return false;
+        return Usage;
     }
     if (!Enumerate(count))
-        return false;
+        return Failed;
     uint32_t status = api_.OpenDevice(index);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        Fail(("opening unit " + std::to_string(index)).c_str(), status);
-        return false;
-    }
-    return true;
+    if (status != TVCFWDL_STATUS_SUCCESS)
+        return Fail(("opening unit " + std::to_string(index)).c_str(), status);
+    return Ok;
 }
 
 int Updater::Check() {
     uint32_t index = 0;
-    if (!OpenUnit(index))
-        return Failed;
+    int opened = OpenUnit(index);
+    if (opened != Ok)
+        return opened;
     uint32_t conditions = 0;
     uint32_t status = api_.CheckDownload(options_.arguments[1].c_str(), &conditions);
     api_.CloseDevice();
@@ -176,8 +177,9 @@ void Updater::PrintConditions(uint32_t index, const char* file, uint32_t conditi
 
 int Updater::Download() {
     uint32_t index = 0;
-    if (!OpenUnit(index))
-        return Failed;
+    int opened = OpenUnit(index);
+    if (opened != Ok)
+        return opened;
     for (const auto& timeout : options_.timeouts) {
         uint32_t status = api_.SetTimeout(timeout.first, timeout.second);
         if (status != TVCFWDL_STATUS_SUCCESS) {

@@ -18,7 +18,7 @@ private:
     int Download();
     int Fail(const char* what, uint32_t status);
     bool Enumerate(uint32_t& count);
-    bool OpenUnit(uint32_t& index);
+    int OpenUnit(uint32_t& index);
     void PrintConditions(uint32_t index, const char* file, uint32_t conditions);
     int WaitForDownload();
     int OfferRestart();

@@ -1,5 +1,6 @@
 #include "TvdCommandLine.h"
 
+#include "InputFile.h"
 #include "TvdDescriber.h"
 
 #include <algorithm>
@@ -31,17 +32,55 @@ const char kUsage[] =
     "  --hardware N              compatible hardware version (the unit's model id)\n"
     "  --vendor N                24-bit node vendor id: bytes 1 to 3 of the unit's GUID\n"
     "  --info-word N             free header word\n"
-    "  --date TEXT               up to 8 characters (default: today, YYYYMMDD)\n"
-    "  --time TEXT               up to 6 characters (default: now, HHMMSS)\n"
+    "  --date YYYYMMDD           build date (default: today)\n"
+    "  --time HHMMSS             build time (default: now)\n"
     "\n"
     "describe exits with 0 for a sound file, 1 for a damaged one, 2 when it cannot read it.\n";
 
-bool ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+bool AllDigits(const std::string& text, size_t count) {
+    return text.size() == count &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int Digits(const std::string& text, size_t at, size_t count) {
+    return std::stoi(text.substr(at, count));
+}
+
+// YYYYMMDD naming a day of the Gregorian calendar.
+bool ValidDate(const std::string& text) {
+    if (!AllDigits(text, 8))
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    int year = Digits(text, 0, 4), month = Digits(text, 4, 2), day = Digits(text, 6, 2);
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+// HHMMSS of a 24-hour clock.
+bool ValidTime(const std::string& text) {
+    return AllDigits(text, 6) && Digits(text, 0, 2) < 24 && Digits(text, 2, 2) < 60 &&
+           Digits(text, 4, 2) < 60;
+}
+
+bool KnownOption(const std::string& name) {
+    static const char* const kOptions[] = {"-o",
+                                           "--output",
+                                           "--file-version",
+                                           "--image",
+                                           "--address",
+                                           "--cne",
+                                           "--info",
+                                           "--info-file",
+                                           "--hardware",
+                                           "--firmware-version",
+                                           "--firmware-build",
+                                           "--vendor",
+                                           "--date",
+                                           "--time",
+                                           "--info-word"};
+    return std::find(std::begin(kOptions), std::end(kOptions), name) != std::end(kOptions);
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -85,8 +124,9 @@ int TvdCommandLine::Describe(const std::vector<std::string>& args) {
     if (args.size() != 1)
         return Fail("describe takes one file name");
     std::vector<uint8_t> bytes;
-    if (!ReadFile(args[0], bytes))
-        return Fail("cannot read '" + args[0] + "'");
+    std::string error;
+    if (!InputFile::Read(args[0], bytes, error))
+        return Fail(error);
     TvdDescriber describer(args[0], bytes);
     std::cout << describer.Text();
     return describer.Valid() ? Ok : DamagedFile;
@@ -95,6 +135,10 @@ int TvdCommandLine::Describe(const std::vector<std::string>& args) {
 bool TvdCommandLine::ParseMake(const std::vector<std::string>& args, TvdContent& content,
                                std::string& out, std::string& error) {
     for (size_t i = 0; i < args.size(); i += 2) {
+        if (!KnownOption(args[i])) {
+            error = "unknown option '" + args[i] + "' (try --help)";
+            return false;
+        }
         if (i + 1 >= args.size()) {
             error = "option '" + args[i] + "' needs a value";
             return false;
@@ -131,16 +175,18 @@ bool TvdCommandLine::ParseOption(const std::string& name, const std::string& val
     std::vector<uint8_t> bytes;
     if (name == "-o" || name == "--output")
         out = value;
+    else if (name == "--date" && !ValidDate(value))
+        error = "option '--date': '" + value + "' is not a date YYYYMMDD";
     else if (name == "--date")
         content.date = value;
+    else if (name == "--time" && !ValidTime(value))
+        error = "option '--time': '" + value + "' is not a time HHMMSS";
     else if (name == "--time")
         content.time = value;
     else if (name == "--info")
         content.infoText = value;
-    else if (name != "--image" && name != "--cne" && name != "--info-file")
-        error = "unknown option '" + name + "' (try --help)";
-    else if (!ReadFile(value, bytes))
-        error = "cannot read '" + value + "'";
+    else if (!InputFile::Read(value, bytes, error))
+        return false;
     else if (name == "--image")
         content.hasImage = true, content.image = bytes;
     else if (name == "--cne")

@@ -145,11 +145,8 @@ void TvdDescriber::DescribePart(const char* label, const PartFields& fields) {
 void TvdDescriber::DescribeLibraryCheck() {
     TvdFile file;
     TVCFWDL_STATUS status = file.Open(path_.c_str());
-    const uint8_t* part = nullptr;
-    if (status == TVCFWDL_STATUS_SUCCESS && file.FileVersion() == 0)
-        status = file.GetImage1(&part);
-    if (status == TVCFWDL_STATUS_SUCCESS && file.FileVersion() == 0)
-        status = file.GetCnE(&part);
+    if (status == TVCFWDL_STATUS_SUCCESS)
+        status = file.CheckParts();
     Report(
         status == TVCFWDL_STATUS_SUCCESS, "Library",
         status == TVCFWDL_STATUS_SUCCESS ? "accepted" : Format("refused with status %u", status));

@@ -2,6 +2,8 @@
 
 #include "LevelView.h"
 
+#include <cstdint>
+
 namespace {
 
 // Cursor up over the status line and the bar rows; clear to the end of the screen.
@@ -15,9 +17,15 @@ UnitWatcher::UnitWatcher(CDeviceModel& model, std::ostream& out, bool live)
 
 void UnitWatcher::run(long count, long seconds) {
     m_Model.ConnectAtStart();
-    DWORD start = GetTickCount();
+    // The time run is summed in 64 bits from 32-bit tick differences, so that
+    // neither a long --seconds nor a wrap of the tick counter ends the run early.
+    uint64_t elapsedMs = 0;
+    DWORD last = GetTickCount();
     for (long polls = 0; count < 0 || polls < count; ++polls) {
-        if (seconds >= 0 && GetTickCount() - start >= DWORD(seconds) * 1000)
+        DWORD now = GetTickCount();
+        elapsedMs += DWORD(now - last);
+        last = now;
+        if (seconds >= 0 && elapsedMs >= uint64_t(seconds) * 1000)
             break;
         PresencePollResult result = PresencePoll(m_Reader, m_Model);
         bool unitOpen = result == POLL_UNITS_CHANGED && m_Model.SelectUnit(0);

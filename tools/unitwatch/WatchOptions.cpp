@@ -1,13 +1,15 @@
 #include "WatchOptions.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace {
 
 bool parseCount(const std::string& text, long& value) {
     char* end = nullptr;
+    errno = 0;
     value = std::strtol(text.c_str(), &end, 10);
-    return !text.empty() && *end == '\0' && value >= 0;
+    return !text.empty() && *end == '\0' && errno == 0 && value >= 0;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "SimBus.h"
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -56,6 +57,51 @@ TEST_F(DownloadRunTest, Protocol3SendsTheWholeFile) {
               LogText().find("ResetProt3: Device has been reopened successfully.\n"));
 }
 
+TEST_F(DownloadRunTest, Protocol3ComparesTheCrcTheUnitReports) {
+    setUnitKey(1, "BadEndCrc", "1");
+    std::string file = File(Content(1));
+    EXPECT_EQ(34u, Download(file));
+    EXPECT_EQ(total_, done_);
+    EXPECT_NE(std::string::npos,
+              LogText().find("DownloadObject: crc value returned by the device after download "
+                             "differs from original crc value\n"));
+    EXPECT_EQ("0x00010000", unitKey(1, "FirmwareVersion"));
+    EXPECT_EQ("0", driverKey("Stopped"));
+}
+
+// Layout of Content(1): a 112-byte header, the info text, the image, the CnE data.
+TEST_F(DownloadRunTest, DamagedVersion1FilesAreRefusedBeforeTheUnitIsTouched) {
+    std::string good = File(Content(1));
+    std::string bytes = ReadWholeFile(good);
+    uint32_t image = 0;
+    std::memcpy(&image, bytes.data() + 48, 4);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        uint32_t status;
+    };
+    std::string imageFlipped = bytes;
+    imageFlipped[image + 10] = char(imageFlipped[image + 10] ^ 0x01);
+    std::string cneFlipped = bytes;
+    cneFlipped[bytes.size() - 1] = char(cneFlipped[bytes.size() - 1] ^ 0x80);
+    const Case cases[] = {{"cut.tvd", bytes.substr(0, 1000), 4},
+                          {"image.tvd", imageFlipped, 7},
+                          {"cne.tvd", cneFlipped, 8}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = dir_.file(c.name);
+        WriteWholeFile(path, c.bytes);
+        EXPECT_EQ(c.status, Download(path));
+        uint32_t conditions = 0;
+        EXPECT_EQ(c.status, Api().CheckDownload(path.c_str(), &conditions));
+        EXPECT_EQ(0xFFFFFFFFu, conditions);
+        EXPECT_EQ(std::string::npos, LogText().find("stopping device...\n"));
+        EXPECT_EQ("0", unitKey(1, "BootloaderMode"));
+        EXPECT_EQ(0u, Api().CloseDevice());
+    }
+    EXPECT_EQ("0x00010000", unitKey(1, "FirmwareVersion"));
+}
+
 TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
     struct Case {
         const char* key;
@@ -78,6 +124,8 @@ TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
         {"ResponseDelayMs", "1500", 2, 26, "DownloadBlock: Response failed\n"},
         {"RebootRequired", "1", 3, 40, "Reboot is required.\n"},
         {"BlockSize", "0", 2, 32, "DownloadStart: device responds with block size 0\n"},
+        {"ShortTransfer", "1", 2, 19,
+         "WriteRequest: Write with command code 0x02 failed with error 0xE0000304.\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
@@ -90,6 +138,21 @@ TEST_F(DownloadRunTest, FaultKeysEndTheRunWithTheirStatus) {
         EXPECT_EQ("0", driverKey("Stopped"));
         EXPECT_EQ(0u, Api().CloseDevice());
     }
+}
+
+TEST_F(DownloadRunTest, Protocol2UnitThatDoesNotReturnEndsWithTheResetTimeout) {
+    setUnitKey(1, "ProtocolVersion", "2");
+    setUnitKey(1, "NoReturn", "1");
+    uint32_t count = 0;
+    ASSERT_EQ(0u, Api().EnumerateDevices("{E7E0EE33-3A47-48BE-B7F2-D836DFA9D627}", &count));
+    ASSERT_EQ(0u, Api().OpenDevice(0));
+    ASSERT_EQ(0u, Api().SetTimeout(0, 4000));
+    ASSERT_EQ(0u, Api().StartDownload(File(Content(0)).c_str(), 0));
+    EXPECT_EQ(24u, WaitForEnd());
+    EXPECT_NE(std::string::npos,
+              LogText().find("ResetProt1and2: failed with timeout for given timeout period of "
+                             "4000 ms while waiting for device to come up\n"));
+    EXPECT_EQ("0", driverKey("Stopped"));
 }
 
 TEST_F(DownloadRunTest, MismatchesAbortUnlessIgnored) {

@@ -1,5 +1,4 @@
 #include "IniText.h"
-#include "SimBus.h"
 
 #include <gtest/gtest.h>
 
@@ -21,16 +20,13 @@ TEST(IniTextTest, ParsesCaseInsensitivelyAndKeepsCommentsOnRewrite) {
     EXPECT_FALSE(doc.remove("Driver", "Missing"));
 }
 
-TEST(IniTextTest, NumbersInDecimalOrHex) {
-    uint64_t value = 0;
-    EXPECT_TRUE(SimBus::parseNumber("48000", value));
-    EXPECT_EQ(value, 48000u);
-    EXPECT_TRUE(SimBus::parseNumber("0x0013A20000100001", value));
-    EXPECT_EQ(value, 0x0013A20000100001u);
-    EXPECT_FALSE(SimBus::parseNumber("", value));
-    EXPECT_FALSE(SimBus::parseNumber("0x", value));
-    EXPECT_FALSE(SimBus::parseNumber("-1", value));
-    EXPECT_FALSE(SimBus::parseNumber("12ab", value));
+TEST(IniTextTest, ControlCharactersAreFoundAnywhere) {
+    EXPECT_FALSE(IniText::hasControlCharacter("Desk 1 \"quoted\" ~"));
+    EXPECT_TRUE(IniText::hasControlCharacter("a\n[U]"));
+    EXPECT_TRUE(IniText::hasControlCharacter(std::string("a\0b", 3)));
+    EXPECT_TRUE(IniText::hasControlCharacter("tab\there"));
+    EXPECT_TRUE(IniText::hasControlCharacter("del\x7F"));
+    EXPECT_FALSE(IniText::hasControlCharacter("\xB4 high bytes pass"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "TextFile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -67,6 +68,11 @@ TEST_F(BusToolTest, RefusesBadInputWithoutTouchingTheFile) {
     EXPECT_EQ(tool("set driver Version=two", &out), 1);
     EXPECT_EQ(tool("set 1 Name=TooLongName", &out), 1);
     EXPECT_EQ(tool("frobnicate", &out), 2);
+    EXPECT_EQ(tool("set 1 \"$(printf 'Name=a\\n[U]')\"", &out), 1);
+    EXPECT_EQ(out, "tvcbus: \"Name\": names and values take no control characters\n");
+    EXPECT_EQ(tool("set 1 \"$(printf 'Magic=ab\\tc')\"", &out), 1);
+    EXPECT_EQ(tool("set 1 ProtocolVersion=9", &out), 1);
+    EXPECT_EQ(out, "tvcbus: bad value \"9\" for ProtocolVersion\n");
     std::string after;
     ASSERT_TRUE(TextFile::read(dir_.file("bus.ini"), after));
     EXPECT_EQ(before, after);
@@ -77,7 +83,42 @@ TEST_F(BusToolTest, ReportsAnUnreadableBusFile) {
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
     std::string out;
     EXPECT_EQ(run("TVC_SIM_BUS=" + folder + " " + TVCBUS_PATH + " show", &out), 1);
-    EXPECT_EQ(out, "tvcbus: cannot read or create the bus file " + folder + "\n");
+    EXPECT_EQ(out,
+              "tvcbus: cannot read or create the bus file " + folder + ": not a regular file\n");
+}
+
+// What sits at the bus path is never replaced by something else: devices,
+// FIFOs and folders are refused without blocking, links lead to their file,
+// and a replaced file keeps its owner and mode.
+TEST_F(BusToolTest, LeavesWhatIsNotARegularFileAloneAndKeepsOwnerAndMode) {
+    std::string fifo = dir_.file("fifo.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::string out;
+    EXPECT_EQ(run("TVC_SIM_BUS=" + fifo + " timeout 20 " + TVCBUS_PATH + " set 1 Name=X", &out), 1);
+    EXPECT_EQ(out, "tvcbus: cannot write the bus file " + fifo + ": not a regular file\n");
+    EXPECT_EQ(run("TVC_SIM_BUS=/dev/null timeout 20 " + std::string(TVCBUS_PATH) + " reset", &out),
+              1);
+    struct stat info;
+    ASSERT_EQ(::stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+
+    std::string link = dir_.file("link.ini");
+    ASSERT_EQ(::symlink("bus.ini", link.c_str()), 0);
+    ASSERT_EQ(::chmod(dir_.file("bus.ini").c_str(), 0640), 0);
+    bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(dir_.file("bus.ini").c_str(), 4321, 4322), 0);
+    }
+    ASSERT_EQ(run("TVC_SIM_BUS=" + link + " " + TVCBUS_PATH + " set 1 Name=Linked"), 0);
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(unitKey(1, "Name"), "Linked");
+    ASSERT_EQ(::stat(dir_.file("bus.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 4321u);
+        EXPECT_EQ(info.st_gid, 4322u);
+    }
 }
 
 TEST_F(BusToolTest, CreatesTheDefaultBusOnFirstUse) {

@@ -79,6 +79,21 @@ TEST_F(TvdbuildProgram, DamagedFileIsDescribedWithExitCodeOne) {
     EXPECT_EQ(1, described.exitCode);
     EXPECT_NE(std::string::npos, described.output.find("(INVALID, computed 0x"));
     EXPECT_NE(std::string::npos, described.output.find("Library:    refused with status 7\n"));
+
+    // A version 1 file goes to the unit whole: the library refuses damaged parts too.
+    std::string v1 = dir_.file("fw1.tvd");
+    ASSERT_EQ(0, RunTvdbuild("make -o " + v1 + " --file-version 1 " + MakeInputs()).exitCode);
+    std::vector<uint8_t> bytes = ReadBytes(v1);
+    FlipByte(v1, bytes.size() - 1);
+    described = RunTvdbuild("describe " + v1);
+    EXPECT_EQ(1, described.exitCode);
+    EXPECT_NE(std::string::npos, described.output.find("Library:    refused with status 8\n"))
+        << described.output;
+    WriteBytes(v1, std::vector<uint8_t>(bytes.begin(), bytes.begin() + 200));
+    described = RunTvdbuild("describe " + v1);
+    EXPECT_EQ(1, described.exitCode);
+    EXPECT_NE(std::string::npos, described.output.find("Library:    refused with status 4\n"))
+        << described.output;
 }
 
 TEST_F(TvdbuildProgram, BadInputGivesExitCodeTwo) {
@@ -94,7 +109,29 @@ TEST_F(TvdbuildProgram, BadInputGivesExitCodeTwo) {
                      .exitCode);
     Outcome missing = RunTvdbuild("describe " + dir_.file("none"));
     EXPECT_EQ(2, missing.exitCode);
-    EXPECT_EQ("tvdbuild: cannot read '" + dir_.file("none") + "'\n", missing.output);
+    EXPECT_EQ("tvdbuild: cannot read '" + dir_.file("none") + "': No such file or directory\n",
+              missing.output);
+    // Folders and devices give a clear error, not an exception or an endless read.
+    for (const std::string& bad : {dir_.path(), std::string("/dev/zero")}) {
+        Outcome described = RunTvdbuild("describe " + bad);
+        EXPECT_EQ(2, described.exitCode);
+        EXPECT_EQ("tvdbuild: cannot read '" + bad + "': not a regular file\n", described.output);
+        std::string make = "make -o " + dir_.file("x") + " --address 0 ";
+        EXPECT_EQ(2, RunTvdbuild(make + "--image " + bad).exitCode);
+        EXPECT_EQ(2, RunTvdbuild(make + "--info-file " + bad).exitCode);
+    }
+    std::string make = "make -o " + dir_.file("x") + " ";
+    Outcome date = RunTvdbuild(make + "--date 20241399");
+    EXPECT_EQ(2, date.exitCode);
+    EXPECT_EQ("tvdbuild: option '--date': '20241399' is not a date YYYYMMDD\n", date.output);
+    EXPECT_EQ(2, RunTvdbuild(make + "--date 20230229").exitCode);
+    EXPECT_EQ(0, RunTvdbuild(make + "--date 20240229 --time 235959").exitCode);
+    Outcome time = RunTvdbuild(make + "--time 256199");
+    EXPECT_EQ(2, time.exitCode);
+    EXPECT_EQ("tvdbuild: option '--time': '256199' is not a time HHMMSS\n", time.output);
+    Outcome unknown = RunTvdbuild(make + "--bogus");
+    EXPECT_EQ(2, unknown.exitCode);
+    EXPECT_EQ("tvdbuild: unknown option '--bogus' (try --help)\n", unknown.output);
     Outcome help = RunTvdbuild("--help");
     EXPECT_EQ(0, help.exitCode);
     EXPECT_EQ(0u, help.output.find("usage: tvdbuild make"));

@@ -24,6 +24,9 @@ public:
     std::vector<std::string> keyNames(const std::string& section) const;
 
     static bool sameName(const std::string& a, const std::string& b);
+    // Bytes below 0x20 and 0x7F: a line break in a name or value would end
+    // the line and start a new entry or section.
+    static bool hasControlCharacter(const std::string& text);
     // Quotes a value whose blanks at either end would otherwise be trimmed away.
     static std::string quoteIfNeeded(const std::string& value);
 

@@ -66,4 +66,14 @@ TEST_F(UnitWatchProgramTest, StopsAfterTheGivenNumberOfPollsWithoutAUnit) {
     EXPECT_EQ(out, "levels: none\n");
 }
 
+// 4294968 s in milliseconds wraps a 32-bit count to 704 ms: the watch must
+// still run its 50 polls (1.25 s), long enough for the second plain line.
+TEST_F(UnitWatchProgramTest, ALongTimeLimitDoesNotEndTheWatchEarly) {
+    setUnitKey(1, "Levels", "0x7FFFFFFF,0x40000000,0x20000000,0x10000000,1,2,3,0");
+    std::string out;
+    ASSERT_EQ(run(std::string(UNITWATCH_PATH) + " --plain --seconds 4294968 --count 50", &out), 0);
+    const std::string levels = "levels: 0.0 13.9 27.7 41.6 429.8 415.9 407.8 inf\n";
+    EXPECT_EQ(out, "units changed: 1 unit, watching unit 1\n" + levels + levels);
+}
+
 }  // namespace

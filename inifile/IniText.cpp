@@ -106,6 +106,13 @@ std::string IniText::get(const std::string& section, const std::string& key,
     return value ? *value : fallback;
 }
 
+bool IniText::hasControlCharacter(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
 void IniText::set(const std::string& section, const std::string& key, const std::string& value) {
     addSection(section);
     Section* s = find(section);
