@@ -1,6 +1,13 @@
 #include "DualKnob.h"
 
 #include "AvcUnit.h"
+#include "MixKeys.h"
+
+namespace {
+// The line gains in a mix: numbers like every other entry, 0 when missing.
+const MixKey kLeftLine{"LeftLine", MixKey::Number, 0.0};
+const MixKey kRightLine{"RightLine", MixKey::Number, 0.0};
+}  // namespace
 
 DualKnob::DualKnob(AvcUnit& unit)
     : unit_(unit),
@@ -40,13 +47,13 @@ void DualKnob::refreshFromUnit() {
 }
 
 void DualKnob::saveState(juce::PropertySet& mix) const {
-    mix.setValue("LeftLine", inner_.getValue());
-    mix.setValue("RightLine", outer_.getValue());
+    MixKeys::write(mix, kLeftLine, 0, inner_.getValue());
+    MixKeys::write(mix, kRightLine, 0, outer_.getValue());
 }
 
 void DualKnob::loadState(juce::PropertySet& mix) {
-    inner_.setValue(mix.getDoubleValue("LeftLine", 0.0));
-    outer_.setValue(mix.getDoubleValue("RightLine", 0.0));
+    inner_.setValue(MixKeys::readNumber(mix, kLeftLine, 0));
+    outer_.setValue(MixKeys::readNumber(mix, kRightLine, 0));
     rememberValues();
 }
 

@@ -82,8 +82,8 @@ TEST_F(DualKnobTest, LoadAndRefreshSetBothKnobsAndResetTheLastValues) {
 
     juce::PropertySet saved;
     dual_.saveState(saved);
-    EXPECT_EQ(saved.getValue("LeftLine"), "10.0");
-    EXPECT_EQ(saved.getValue("RightLine"), "40.0");
+    EXPECT_EQ(saved.getValue("LeftLine"), "10");
+    EXPECT_EQ(saved.getValue("RightLine"), "40");
 
     setUnitSetting("Volume2.1", "0x0C80");
     setUnitSetting("Volume2.2", "0xEB80");
