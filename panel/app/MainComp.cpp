@@ -50,7 +50,6 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, C
     controlPanel_.setBounds(598, 108, 70, 70);
     // The skin is drawn once into the buffer; a meter that moves repaints only itself.
     setOpaque(true);
-    setBufferedToImage(true);
     refreshFromUnit();
     readKnobMotion();
 }
@@ -109,6 +108,14 @@ void MainComp::paint(juce::Graphics& g) {
     if (!area.isEmpty())
         g.drawImage(background_, area.getX(), area.getY(), area.getWidth(), area.getHeight(),
                     area.getX(), area.getY(), area.getWidth(), area.getHeight());
+}
+
+void MainComp::drawBackdrop(juce::Graphics& g, const juce::Component& onto) const {
+    const juce::Point<int> origin = onto.getLocalPoint(this, juce::Point<int>());
+    // An image brush over whole pixels stays on the renderer's rectangle path.
+    const juce::Graphics::ScopedSaveState saved(g);
+    g.setFillType(juce::FillType(background_, juce::AffineTransform::translation(origin.toFloat())));
+    g.fillRect(onto.getLocalBounds());
 }
 
 void MainComp::showUnitPresence(bool present) {

@@ -4,6 +4,7 @@
 #include "KnobCtl.h"
 #include "MixMod.h"
 #include "NoDevice.h"
+#include "SkinBackdrop.h"
 #include "UnitSelect.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
@@ -22,6 +23,7 @@ class PanelState;
 // on the skin, the "No Device" veil while no unit is attached, the mix files
 // and the knob-motion menu on a right click of the background.
 class MainComp : public juce::Component,
+                 public SkinBackdrop,
                  private juce::ActionListener,
                  private juce::Button::Listener {
 public:
@@ -33,6 +35,7 @@ public:
     ~MainComp() override;
 
     void paint(juce::Graphics& g) override;
+    void drawBackdrop(juce::Graphics& g, const juce::Component& onto) const override;
     void mouseDown(const juce::MouseEvent& event) override;
 
     // Reads the unit's state into every section.

@@ -1,9 +1,13 @@
 #include "myMeters.h"
 
 #include "PanelState.h"
+#include "SkinBackdrop.h"
 #include "SkinData.h"
 #include "SkinImage.h"
 #include "ValueText.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -35,13 +39,35 @@ myMeters::~myMeters() {
     stopTimer();
 }
 
+// Only the rows that changed are repainted: the bar's edge between its old and
+// new place, and the peak marker where it was and where it is.
 void myMeters::setLevel(double level, double offset) {
+    const double display = ballistics_.getDisplay();
+    const double peak = ballistics_.getPeak();
+    const int peakHeight = ballistics_.getPeakHeight();
     const MeterBallistics::Update update =
         ballistics_.setLevel(level, offset, state_.getMixBypass());
     if (update.startHold)
-        startTimer(MeterBallistics::kHoldMilliseconds);
+        restartHold();
     if (update.repaint)
-        repaint();
+        repaintRows(display, ballistics_.getDisplay());
+    if (ballistics_.getPeak() != peak) {
+        repaintPeak(peak, peakHeight);
+        repaintPeak(ballistics_.getPeak(), ballistics_.getPeakHeight());
+    }
+}
+
+// The bar's top edge is rounded and anti-aliased: a row above and two below it change too.
+void myMeters::repaintRows(double from, double to) {
+    if (from == to)
+        return;
+    const int top = int(std::floor(std::min(from, to))) - 1;
+    const int bottom = int(std::ceil(std::max(from, to))) + 2;
+    repaint(0, top, getWidth(), bottom - top);
+}
+
+void myMeters::repaintPeak(double position, int height) {
+    repaint(0, int(position), getWidth(), height);
 }
 
 void myMeters::setAlwaysAddOffset(bool on) {
@@ -52,10 +78,25 @@ void myMeters::setAccessibleName(const juce::String& name) {
     setTitle(name);
 }
 
+void myMeters::parentHierarchyChanged() {
+    backdrop_ = findParentComponentOfClass<SkinBackdrop>();
+    setOpaque(backdrop_ != nullptr);
+}
+
 void myMeters::paint(juce::Graphics& g) {
+    if (backdrop_ != nullptr)
+        backdrop_->drawBackdrop(g, *this);
     g.setFillType(juce::FillType(image_, juce::AffineTransform()));
-    const float width = float(getWidth());
-    g.fillRoundedRectangle(0.0f, float(ballistics_.getDisplay()), width, float(getHeight()), 1.0f);
+    const double display = ballistics_.getDisplay();
+    // Only the bar's top edge is rounded and anti-aliased; below it the bar is
+    // whole pixels, which the renderer fills far more cheaply than a path.
+    const int body = int(display) + 2;
+    {
+        const juce::Graphics::ScopedSaveState saved(g);
+        g.reduceClipRegion(0, 0, getWidth(), body);
+        g.fillRoundedRectangle(0.0f, float(display), float(getWidth()), float(getHeight()), 1.0f);
+    }
+    g.fillRect(0, body, getWidth(), getHeight() - body);
     g.fillRect(0, int(ballistics_.getPeak()), getWidth(), ballistics_.getPeakHeight());
 }
 
@@ -64,12 +105,28 @@ void myMeters::mouseDown(const juce::MouseEvent&) {
     repaint();
 }
 
+// A rising signal restarts the hold on most polls; restarting the timer each
+// time would wake the timer thread as often. The timer runs on instead and, when
+// it fires early, waits out the rest of the hold from the latest restart.
+void myMeters::restartHold() {
+    holdStarted_ = juce::Time::getMillisecondCounter();
+    if (!isTimerRunning())
+        startTimer(MeterBallistics::kHoldMilliseconds);
+}
+
 void myMeters::timerCallback() {
+    const int held = int(juce::Time::getMillisecondCounter() - holdStarted_);
+    if (held < MeterBallistics::kHoldMilliseconds) {
+        startTimer(MeterBallistics::kHoldMilliseconds - held);
+        return;
+    }
+    if (getTimerInterval() != MeterBallistics::kHoldMilliseconds)
+        startTimer(MeterBallistics::kHoldMilliseconds);
     if (ballistics_.holdExpired()) {
         stopTimer();
         const double cleared = ballistics_.getClearedPeak();
         // A marker at exactly 1.0 was drawn clip-tall; take all of it away.
-        repaint(0, int(cleared), getWidth(), cleared <= 1.0 ? 10 : 2);
+        repaintPeak(cleared, cleared <= 1.0 ? 10 : 2);
     }
     if (ballistics_.holdOver())
         stopTimer();

@@ -4,6 +4,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class PanelState;
+class SkinBackdrop;
 
 // A channel's level meter: the lit part of the meter-fill image below the
 // current level, a peak marker held for 1.5 s, a clip indication that stays
@@ -24,12 +25,20 @@ public:
 
     void paint(juce::Graphics& g) override;
     void mouseDown(const juce::MouseEvent& event) override;
+    void parentHierarchyChanged() override;
 
 private:
+    void repaintRows(double from, double to);
+    void repaintPeak(double position, int height);
+    void restartHold();
     void timerCallback() override;
     std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
 
     const PanelState& state_;
     MeterBallistics ballistics_;
     juce::Image image_;
+    // The skin this meter stands on, when there is one: the meter is then opaque.
+    const SkinBackdrop* backdrop_ = nullptr;
+    // When the hold was last (re)started, in milliseconds of the system counter.
+    juce::uint32 holdStarted_ = 0;
 };

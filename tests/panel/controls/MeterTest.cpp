@@ -1,5 +1,6 @@
 #include "ControlsTest.h"
 #include "PanelState.h"
+#include "SkinBackdrop.h"
 #include "SkinData.h"
 #include "SkinImage.h"
 #include "myMeters.h"
@@ -59,6 +60,102 @@ TEST_F(MeterTest, ShowsTheFillBelowTheLevelAndAPeakMarkerUntilHeldTimeOrClick) {
                                  &meter_, juce::Time(), {}, juce::Time(), 1, false);
     meter_.mouseDown(click);
     EXPECT_EQ(meter_.getBallistics().getPeak(), 255.0) << "a click clears it";
+}
+
+// A skin of stripes, one shade a row, so a row left stale shows; the meter stands on it.
+class StripedSkin : public juce::Component, public SkinBackdrop {
+public:
+    StripedSkin() : skin_(juce::Image::RGB, 30, 140, true) {
+        for (int y = 0; y < skin_.getHeight(); ++y)
+            for (int x = 0; x < skin_.getWidth(); ++x)
+                skin_.setPixelAt(x, y, juce::Colour(juce::uint8(y * 7), juce::uint8(x * 5), 90));
+        setSize(30, 140);
+    }
+    void drawBackdrop(juce::Graphics& g, const juce::Component& onto) const override {
+        const juce::Point<int> origin = onto.getLocalPoint(this, juce::Point<int>());
+        g.drawImageAt(skin_, origin.x, origin.y);
+    }
+
+private:
+    juce::Image skin_;
+};
+
+// Keeps the areas a component asks to have repainted.
+class RepaintRecorder : public juce::CachedComponentImage {
+public:
+    explicit RepaintRecorder(juce::RectangleList<int>& areas) : areas_(areas) {}
+    void paint(juce::Graphics&) override {}
+    bool invalidateAll() override {
+        areas_.add({0, 0, 1000, 1000});
+        return true;
+    }
+    bool invalidate(const juce::Rectangle<int>& area) override {
+        areas_.add(area);
+        return true;
+    }
+    void releaseResources() override {}
+
+private:
+    juce::RectangleList<int>& areas_;
+};
+
+void pumpFor(int milliseconds) {
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
+}
+
+juce::Image paintMeter(myMeters& meter, juce::Image onto, const juce::RectangleList<int>* only) {
+    juce::Graphics g(onto);
+    if (only != nullptr)
+        g.reduceClipRegion(*only);
+    if (!g.isClipEmpty())
+        meter.paint(g);
+    return onto;
+}
+
+// The meter repaints only the rows that change: repainting just those over
+// the previous picture must give the picture a full repaint gives.
+TEST_F(MeterTest, AMeterOnASkinIsOpaqueAndItsRepaintedRowsCoverEveryChange) {
+    StripedSkin skin;
+    myMeters meter(state_);
+    skin.addAndMakeVisible(meter);
+    meter.setBounds(5, 8, 10, 125);
+    EXPECT_TRUE(meter.isOpaque()) << "it draws the skin under itself";
+    EXPECT_FALSE(meter_.isOpaque()) << "a meter on no skin leaves its background alone";
+    juce::RectangleList<int> asked;
+    meter.setCachedComponentImage(new RepaintRecorder(asked));
+
+    const double displays[] = {60, 20,  20,  20,  20,  90,  124, 126, 130, 10,  10.7, 50,
+                               50, 0.5, 200, 3,   3.3, 64,  2,   80,  1.0, 117, 121,  119};
+    juce::Image shown = paintMeter(meter, juce::Image(juce::Image::ARGB, 10, 125, true), nullptr);
+    for (double display : displays) {
+        asked.clear();
+        meter.setLevel(levelFor(display), 0.0);
+        const juce::Image full =
+            paintMeter(meter, juce::Image(juce::Image::ARGB, 10, 125, true), nullptr);
+        shown = paintMeter(meter, shown.createCopy(), &asked);
+        for (int y = 0; y < 125; ++y)
+            for (int x = 0; x < 10; ++x)
+                ASSERT_EQ(shown.getPixelAt(x, y).getARGB(), full.getPixelAt(x, y).getARGB())
+                    << "pixel " << x << "," << y << " after display " << display;
+    }
+    const juce::Image last =
+        paintMeter(meter, juce::Image(juce::Image::ARGB, 10, 125, true), nullptr);
+    int unpainted = 0;
+    for (int y = 0; y < 125; ++y)
+        for (int x = 0; x < 10; ++x)
+            unpainted += last.getPixelAt(x, y).getAlpha() < 255 ? 1 : 0;
+    EXPECT_EQ(unpainted, 0) << "an opaque meter paints every pixel it covers";
+}
+
+// A rise restarts the hold: the marker goes 1.5 s after the latest rise, not the first.
+TEST_F(MeterTest, ThePeakIsHeldFromTheLatestRise) {
+    meter_.setLevel(levelFor(60.0), 0.0);
+    pumpFor(1000);
+    meter_.setLevel(levelFor(40.0), 0.0);
+    pumpFor(900);
+    EXPECT_NEAR(meter_.getBallistics().getPeak(), 40.0, 1e-9) << "0.9 s after the second rise";
+    pumpFor(900);
+    EXPECT_EQ(meter_.getBallistics().getPeak(), 255.0) << "1.8 s after it";
 }
 
 TEST_F(MeterTest, BypassedMixerMetersIgnoreTheFaderOffset) {
