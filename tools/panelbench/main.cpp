@@ -2,9 +2,12 @@
 // in the same run, an empty JUCE window, and prints for each the time from
 // start to the first painted frame, the resident memory after 10 s and the
 // CPU share over 10 s of running untouched (the panel's meters moving).
+// The two take turns for three rounds and the medians are compared: a busy
+// machine moves a single 10 s share of a percent or two by half its size.
 // Without a display it runs itself under a virtual X server (xvfb-run -a).
 #include "ProbedProcess.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -64,8 +67,37 @@ Figures measure(const std::vector<std::string>& argv) {
     return figures;
 }
 
+constexpr int kRounds = 3;
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median of each figure over the rounds; -1 stays when a round failed.
+Figures medians(const std::vector<Figures>& rounds) {
+    std::vector<double> frames, memory, cpu;
+    for (const Figures& round : rounds) {
+        frames.push_back(round.firstFrameMs);
+        memory.push_back(round.residentMiB);
+        cpu.push_back(round.cpuPercent);
+    }
+    const auto failed = [](const std::vector<double>& v) {
+        return std::any_of(v.begin(), v.end(), [](double x) { return x < 0; });
+    };
+    return Figures{failed(frames) ? -1 : median(frames), failed(memory) ? -1 : median(memory),
+                   failed(cpu) ? -1 : median(cpu)};
+}
+
 void printRow(const char* what, double panel, double empty, int decimals) {
     std::printf("%-30s%14.*f%14.*f\n", what, decimals, panel, decimals, empty);
+}
+
+void printRounds(const char* what, const std::vector<Figures>& rounds) {
+    std::printf("%-14s CPU by round (%% of a core):", what);
+    for (const Figures& round : rounds)
+        std::printf(" %.2f", round.cpuPercent);
+    std::printf("\n");
 }
 
 int runUnderVirtualDisplay(char* self) {
@@ -91,9 +123,17 @@ int main(int argc, char* argv[]) {
     if (privateFolder().empty())
         return 1;
     const std::string bin = binFolder();
-    const Figures panel = measure({bin + "/lumora_panel", "--report-events"});
-    const Figures empty = measure({bin + "/panelbench_empty"});
+    std::vector<Figures> panelRounds, emptyRounds;
+    for (int round = 0; round < kRounds; ++round) {
+        panelRounds.push_back(measure({bin + "/lumora_panel", "--report-events"}));
+        emptyRounds.push_back(measure({bin + "/panelbench_empty"}));
+    }
+    printRounds("lumora_panel", panelRounds);
+    printRounds("empty window", emptyRounds);
+    const Figures panel = medians(panelRounds);
+    const Figures empty = medians(emptyRounds);
 
+    std::printf("medians of %d rounds:\n", kRounds);
     std::printf("%-30s%14s%14s\n", "", "lumora_panel", "empty window");
     printRow("first frame (ms)", panel.firstFrameMs, empty.firstFrameMs, 0);
     printRow("resident after 10 s (MiB)", panel.residentMiB, empty.residentMiB, 1);
