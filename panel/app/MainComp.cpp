@@ -48,7 +48,8 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, C
         showUnitPresence(false);
     addAndMakeVisible(controlPanel_);
     controlPanel_.setBounds(598, 108, 70, 70);
-    // The skin is drawn once into the buffer; a meter that moves repaints only itself.
+    // The skin is the decoded background image; the meters, opaque on it, draw
+    // their own piece of it, so their forty updates a second never reach paint().
     setOpaque(true);
     refreshFromUnit();
     readKnobMotion();
@@ -98,8 +99,7 @@ void MainComp::setUpFileButton(juce::ImageButton& button, const juce::Image& nor
     button.addListener(this);
 }
 
-// Only the part that changed is drawn: the meters repaint forty times a
-// second, and clipping the whole skin to their strips costs more than they do.
+// Only the part that changed is drawn, straight from the decoded image.
 void MainComp::paint(juce::Graphics& g) {
     const juce::Rectangle<int> clip = g.getClipBounds();
     if (!background_.getBounds().contains(clip))
