@@ -3,7 +3,6 @@
 #include "AvcUnit.h"
 #include "KnobMotion.h"
 #include "MixFile.h"
-#include "MixValues.h"
 #include "PanelState.h"
 #include "SkinData.h"
 #include "SkinImage.h"
@@ -114,7 +113,8 @@ void MainComp::drawBackdrop(juce::Graphics& g, const juce::Component& onto) cons
     const juce::Point<int> origin = onto.getLocalPoint(this, juce::Point<int>());
     // An image brush over whole pixels stays on the renderer's rectangle path.
     const juce::Graphics::ScopedSaveState saved(g);
-    g.setFillType(juce::FillType(background_, juce::AffineTransform::translation(origin.toFloat())));
+    g.setFillType(
+        juce::FillType(background_, juce::AffineTransform::translation(origin.toFloat())));
     g.fillRect(onto.getLocalBounds());
 }
 
@@ -213,8 +213,8 @@ void MainComp::applyMotion(bool circular) {
 }
 
 void MainComp::collectMix(juce::PropertySet& mix) {
-    MixValues::setFlag(mix, "Phono", phono_.getToggleState());
-    MixValues::setNumber(mix, "HeadPhones", headphones_.getValue());
+    MixKeys::write(mix, kMixKeys[0], 0, phono_.getToggleState());
+    MixKeys::write(mix, kMixKeys[1], 0, headphones_.getValue());
     input1_.saveState(mix);
     input2_.saveState(mix);
     line_.saveState(mix);
@@ -222,8 +222,8 @@ void MainComp::collectMix(juce::PropertySet& mix) {
 }
 
 void MainComp::applyMix(juce::PropertySet& mix) {
-    phono_.setToggleState(MixValues::flag(mix, "Phono"));
-    headphones_.setValue(MixValues::number(mix, "HeadPhones", 0.0));
+    phono_.setToggleState(MixKeys::readSwitch(mix, kMixKeys[0], 0));
+    headphones_.setValue(MixKeys::readNumber(mix, kMixKeys[1], 0));
     input1_.loadState(mix);
     input2_.loadState(mix);
     line_.loadState(mix);

@@ -2,6 +2,7 @@
 #include "ControlPanel.h"
 #include "DualKnob.h"
 #include "KnobCtl.h"
+#include "MixKeys.h"
 #include "MixMod.h"
 #include "NoDevice.h"
 #include "SkinBackdrop.h"
@@ -12,6 +13,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <array>
 #include <memory>
 
 class AvcUnit;
@@ -29,6 +31,11 @@ class MainComp : public juce::Component,
 public:
     static constexpr int kWidth = 725;
     static constexpr int kHeight = 620;
+    // Its own entries of a mix; the sections write theirs.
+    static constexpr std::array<MixKey, 2> kMixKeys{{
+        {"Phono", MixKey::Switch, 0.0},
+        {"HeadPhones", MixKey::Number, 0.0},
+    }};
 
     // The model is the one the unit commands use; the mixer watches its units.
     MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, CDeviceModel& model);

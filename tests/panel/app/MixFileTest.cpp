@@ -1,15 +1,59 @@
 // Mix files byte for byte: a new file, an existing file saved over, and the
 // files that load nothing (foreign, cut short, damaged).
 #include "MixFile.h"
-#include "MixValues.h"
+#include "MixKeys.h"
 #include "ScopedEnv.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
+
+// The 31 entries of a new mix in their order, what they hold and their defaults.
+const std::vector<MixKey> kEntries = {
+    {"Phono", MixKey::Switch, 0},       {"HeadPhones", MixKey::Number, 0},
+    {"PreampGain1", MixKey::Number, 0}, {"Phantom1", MixKey::Switch, 0},
+    {"Limiter1", MixKey::Switch, 0},    {"Boost1", MixKey::Switch, 0},
+    {"PreampGain2", MixKey::Number, 0}, {"Phantom2", MixKey::Switch, 0},
+    {"Limiter2", MixKey::Switch, 0},    {"Boost2", MixKey::Switch, 0},
+    {"LeftLine", MixKey::Number, 0},    {"RightLine", MixKey::Number, 0},
+    {"Leftfader1", MixKey::Number, 0},  {"LeftPan1", MixKey::Number, 0},
+    {"LeftMute1", MixKey::Switch, 0},   {"Rightfader1", MixKey::Number, 0},
+    {"RightPan1", MixKey::Number, 0},   {"RightMute1", MixKey::Switch, 0},
+    {"Link1", MixKey::Switch, 0},       {"Leftfader2", MixKey::Number, 0},
+    {"LeftPan2", MixKey::Number, 0},    {"LeftMute2", MixKey::Switch, 0},
+    {"Rightfader2", MixKey::Number, 0}, {"RightPan2", MixKey::Number, 0},
+    {"RightMute2", MixKey::Switch, 0},  {"Link2", MixKey::Switch, 0},
+    {"PBfader", MixKey::Number, 255},   {"PBmute", MixKey::Switch, 0},
+    {"Mainfader", MixKey::Number, 255}, {"MainMute", MixKey::Switch, 0},
+    {"MixBypass", MixKey::Switch, 0},
+};
+
+// The value of an entry as a section reads it: the default when it is missing.
+double valueOf(const juce::PropertySet& mix, const MixKey& key) {
+    if (key.kind == MixKey::Switch)
+        return MixKeys::readSwitch(mix, key, 0) ? 1 : 0;
+    return MixKeys::readNumber(mix, key, 0);
+}
+
+double number(const juce::PropertySet& mix, const char* name, double fallback = 0) {
+    return MixKeys::readNumber(mix, {name, MixKey::Number, fallback}, 0);
+}
+
+bool on(const juce::PropertySet& mix, const char* name) {
+    return MixKeys::readSwitch(mix, {name, MixKey::Switch, 0}, 0);
+}
+
+void setNumber(juce::PropertySet& mix, const char* name, double value) {
+    MixKeys::write(mix, {name, MixKey::Number, 0}, 0, value);
+}
+
+void setSwitch(juce::PropertySet& mix, const char* name, bool value) {
+    MixKeys::write(mix, {name, MixKey::Switch, 0}, 0, value);
+}
 
 template <size_t N>
 std::string bytes(const char (&literal)[N]) {
@@ -105,22 +149,18 @@ protected:
         const bool flags[] = {true, true, false, false, false, true,  true,  false,
                               true, true, false, false, false, false, false, true};
         int n = 0, f = 0;
-        for (const MixValues::Key& key : MixValues::keys()) {
-            if (key.isFlag)
-                MixValues::setFlag(mix, key.name, flags[f++]);
-            else
-                MixValues::setNumber(mix, key.name, numbers[n++]);
-        }
+        for (const MixKey& key : kEntries)
+            MixKeys::write(mix, key, 0, key.kind == MixKey::Switch ? flags[f++] : numbers[n++]);
         return mix;
     }
 
     static void expectEveryDefault(juce::PropertySet mix) {
         EXPECT_TRUE(mix.getAllProperties().size() == 0);
-        for (const MixValues::Key& key : MixValues::keys()) {
+        for (const MixKey& key : kEntries) {
             double expected =
                 std::string(key.name) == "PBfader" || std::string(key.name) == "Mainfader" ? 255
                                                                                            : 0;
-            EXPECT_EQ(MixValues::valueOrDefault(mix, key), expected) << key.name;
+            EXPECT_EQ(valueOf(mix, key), expected) << key.name;
         }
     }
 
@@ -128,9 +168,6 @@ protected:
 };
 
 TEST_F(MixFileTest, ANewFileHoldsTheThirtyOneEntriesInOrderUnderTheMixExtension) {
-    ASSERT_EQ(MixValues::keys().size(), 31u);
-    EXPECT_STREQ(MixValues::keys().front().name, "Phono");
-    EXPECT_STREQ(MixValues::keys().back().name, "MixBypass");
     ASSERT_TRUE(MixFile::save(file("Mix.txt"), newMix()));
     EXPECT_FALSE(file("Mix.txt").exists());
     EXPECT_EQ(contentOf(file("Mix.imx")), kNewMix);
@@ -147,10 +184,9 @@ TEST_F(MixFileTest, AFileLoadsItsValuesAndMissingOnesTakeTheirDefaults) {
     juce::PropertySet mix;
     ASSERT_TRUE(MixFile::load(fileWith("a.imx", kNewMix), mix));
     EXPECT_EQ(mix.getAllProperties().getAllKeys()[0], "Phono");
-    for (const MixValues::Key& key : MixValues::keys())
-        EXPECT_EQ(MixValues::valueOrDefault(mix, key), MixValues::valueOrDefault(newMix(), key))
-            << key.name;
-    EXPECT_EQ(MixValues::number(mix, "HeadPhones", 0), 127.5);
+    for (const MixKey& key : kEntries)
+        EXPECT_EQ(valueOf(mix, key), valueOf(newMix(), key)) << key.name;
+    EXPECT_EQ(number(mix, "HeadPhones", 0), 127.5);
 
     std::string sparse = bytes(
         "PROP"
@@ -171,21 +207,21 @@ TEST_F(MixFileTest, AFileLoadsItsValuesAndMissingOnesTakeTheirDefaults) {
         "-1\0");
     ASSERT_TRUE(MixFile::load(fileWith("b.imx", sparse), mix));
     EXPECT_EQ(mix.getAllProperties().size(), 5) << "no empty key; the later LeftPan1 wins";
-    EXPECT_EQ(MixValues::number(mix, "HeadPhones", 0), 127.5);
-    EXPECT_TRUE(MixValues::flag(mix, "Phono"));
-    EXPECT_FALSE(MixValues::flag(mix, "MainMute")) << "not an integer";
-    EXPECT_TRUE(MixValues::flag(mix, "PBmute"));
-    EXPECT_EQ(MixValues::number(mix, "LeftPan1", 0), 13);
-    EXPECT_EQ(MixValues::number(mix, "PBfader", 255), 255);
-    EXPECT_EQ(MixValues::number(mix, "LeftLine", 0), 0);
+    EXPECT_EQ(number(mix, "HeadPhones", 0), 127.5);
+    EXPECT_TRUE(on(mix, "Phono"));
+    EXPECT_FALSE(on(mix, "MainMute")) << "not an integer";
+    EXPECT_TRUE(on(mix, "PBmute"));
+    EXPECT_EQ(number(mix, "LeftPan1", 0), 13);
+    EXPECT_EQ(number(mix, "PBfader", 255), 255);
+    EXPECT_EQ(number(mix, "LeftLine", 0), 0);
 
     std::string compressed = bytes(
         "CPRP"
         "\x78\x9c\x63\x62\x60\x60\xf0\x48\x4d\x4c\x09\xc8\xc8\xcf\x4b\x2d\x66\x30\x34\x32"
         "\xd7\x33\x65\x00\x71\xf2\x19\x0c\x19\x00\x66\xc2\x07\x14");
     ASSERT_TRUE(MixFile::load(fileWith("c.imx", compressed), mix));
-    EXPECT_EQ(MixValues::number(mix, "HeadPhones", 0), 127.5);
-    EXPECT_TRUE(MixValues::flag(mix, "Phono"));
+    EXPECT_EQ(number(mix, "HeadPhones", 0), 127.5);
+    EXPECT_TRUE(on(mix, "Phono"));
 }
 
 TEST_F(MixFileTest, SavingOverAFileKeepsItsOrderAndTheKeysOfOthers) {
@@ -200,9 +236,9 @@ TEST_F(MixFileTest, SavingOverAFileKeepsItsOrderAndTheKeysOfOthers) {
         "1\0");
     juce::File target = fileWith("Old.imx", existing);
     juce::PropertySet mix;
-    MixValues::setFlag(mix, "Phono", false);
-    MixValues::setNumber(mix, "HeadPhones", 12);
-    MixValues::setFlag(mix, "MixBypass", false);
+    setSwitch(mix, "Phono", false);
+    setNumber(mix, "HeadPhones", 12);
+    setSwitch(mix, "MixBypass", false);
     ASSERT_TRUE(MixFile::save(target, mix));
     EXPECT_EQ(contentOf(target), bytes("PROP"
                                        "\x04\0\0\0"
@@ -241,7 +277,7 @@ TEST_F(MixFileTest, ForeignAndDamagedFilesLoadEveryDefaultAndAreNotWrittenBackHa
     };
     for (const auto& [what, content] : broken) {
         juce::PropertySet mix;
-        MixValues::setNumber(mix, "HeadPhones", 99);
+        setNumber(mix, "HeadPhones", 99);
         EXPECT_FALSE(MixFile::load(fileWith("broken.imx", content), mix)) << what;
         expectEveryDefault(mix);
     }
@@ -251,7 +287,7 @@ TEST_F(MixFileTest, ForeignAndDamagedFilesLoadEveryDefaultAndAreNotWrittenBackHa
 
     juce::File cut = fileWith("Cut.imx", kNewMix.substr(0, 300));
     juce::PropertySet one;
-    MixValues::setFlag(one, "MixBypass", true);
+    setSwitch(one, "MixBypass", true);
     ASSERT_TRUE(MixFile::save(cut, one));
     EXPECT_EQ(contentOf(cut), bytes("PROP"
                                     "\x01\0\0\0"
@@ -267,13 +303,16 @@ TEST_F(MixFileTest, AFailedSaveLeavesTheTargetAndNoTemporaryFile) {
               1);
 }
 
-TEST(MixValues, NumbersAreWrittenWithNineSignificantDigits) {
-    EXPECT_EQ(MixValues::numberText(128), "128");
-    EXPECT_EQ(MixValues::numberText(127.5), "127.5");
-    EXPECT_EQ(MixValues::numberText(2.0 / 3), "0.666666667");
-    EXPECT_EQ(MixValues::numberText(123456789012.0), "1.23456789e+11");
-    EXPECT_EQ(MixValues::flagText(true), "1");
-    EXPECT_EQ(MixValues::flagText(false), "0");
+TEST(MixKeys, NumbersAreWrittenWithNineSignificantDigitsAndSwitchesAsOneOrZero) {
+    juce::PropertySet mix;
+    setNumber(mix, "a", 128);
+    setNumber(mix, "b", 127.5);
+    setNumber(mix, "c", 2.0 / 3);
+    setNumber(mix, "d", 123456789012.0);
+    setSwitch(mix, "e", true);
+    setSwitch(mix, "f", false);
+    EXPECT_EQ(mix.getAllProperties().getAllValues().joinIntoString("|"),
+              "128|127.5|0.666666667|1.23456789e+11|1|0");
 }
 
 TEST(MixFolder, LiesInTheUsersApplicationDataFolder) {
