@@ -124,8 +124,8 @@ TEST_F(MeterTest, AMeterOnASkinIsOpaqueAndItsRepaintedRowsCoverEveryChange) {
     juce::RectangleList<int> asked;
     meter.setCachedComponentImage(new RepaintRecorder(asked));
 
-    const double displays[] = {60, 20,  20,  20,  20,  90,  124, 126, 130, 10,  10.7, 50,
-                               50, 0.5, 200, 3,   3.3, 64,  2,   80,  1.0, 117, 121,  119};
+    const double displays[] = {60, 20,  20,  20, 20,  90, 124, 126, 130, 10,  10.7, 50,
+                               50, 0.5, 200, 3,  3.3, 64, 2,   80,  1.0, 117, 121,  119};
     juce::Image shown = paintMeter(meter, juce::Image(juce::Image::ARGB, 10, 125, true), nullptr);
     for (double display : displays) {
         asked.clear();
