@@ -17,6 +17,7 @@ public:
     // Refreshes nest; the outermost one starts with the unit trusted again.
     void beginRefresh();
     void endRefresh();
+    bool refreshing() const { return refreshDepth_ > 0; }
 
 private:
     int refreshDepth_ = 0;

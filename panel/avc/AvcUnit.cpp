@@ -1,7 +1,10 @@
 #include "AvcUnit.h"
 
 #include "AvcEncoding.h"
+#include "TvcStatus.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 using AvcEncoding::Bytes;
@@ -14,15 +17,70 @@ bool AvcUnit::send(const std::vector<uint8_t>& frame, std::vector<uint8_t>* resp
     request.Constant = 2000;
     request.FrameLength = DWORD(frame.size());
     std::memcpy(request.Frame, frame.data(), frame.size());
-    if (!gate_.admits(GetTickCount()))
+    unitSlow_ = true;
+    if (!gate_.admits(GetTickCount())) {
+        readBackIncomplete_ = readBackIncomplete_ || gate_.refreshing();
         return false;
+    }
     DWORD status = transmit(&request, &reply);
     gate_.record(status, GetTickCount());
-    if (status != 0)
+    unitSlow_ = status == TVC_STATUS_TIMEOUT;
+    if (status != 0) {
+        readBackIncomplete_ = readBackIncomplete_ || gate_.refreshing();
         return false;
+    }
     if (response != nullptr)
         response->assign(reply.Frame, reply.Frame + TVC_AVC_FRAME_SIZE);
+    resendFailed();
     return true;
+}
+
+// The control's older failure is dropped first: what goes out now is newer.
+// Only a unit that is there but slow gets the value later: one that is gone
+// is read afresh when it comes back.
+bool AvcUnit::sendControl(const std::vector<uint8_t>& frame, const std::vector<uint8_t>& key) {
+    forgetFailed(key);
+    if (send(frame))
+        return true;
+    if (unitSlow_ && !echo_ && !gate_.refreshing())
+        rememberFailed(key, frame);
+    return false;
+}
+
+void AvcUnit::forgetFailed(const std::vector<uint8_t>& key) {
+    failed_.erase(std::remove_if(failed_.begin(), failed_.end(),
+                                 [&](const Failed& failed) { return failed.key == key; }),
+                  failed_.end());
+}
+
+void AvcUnit::rememberFailed(const std::vector<uint8_t>& key, const std::vector<uint8_t>& frame) {
+    const std::string unit = selectedUnitPath();
+    if (failed_.empty() || (!unit.empty() && unit != failedUnit_)) {
+        failed_.clear();
+        failedUnit_ = unit;
+    }
+    forgetFailed(key);
+    failed_.push_back({key, frame});
+}
+
+// Only while the unit they were meant for is selected: the name commands
+// select other units for a moment, and their answers must not carry these.
+void AvcUnit::resendFailed() {
+    if (failed_.empty() || resending_ || selectedUnitPath() != failedUnit_)
+        return;
+    resending_ = true;
+    std::vector<Failed> pending;
+    pending.swap(failed_);
+    size_t sent = 0;
+    while (sent < pending.size() && send(pending[sent].frame))
+        ++sent;
+    failed_.insert(failed_.begin(), pending.begin() + std::ptrdiff_t(sent), pending.end());
+    resending_ = false;
+}
+
+std::string AvcUnit::selectedUnitPath() const {
+    const char* path = model_.TvcCtrl.GetDevicePath();
+    return path != nullptr ? path : "";
 }
 
 DWORD AvcUnit::transmit(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response) {
@@ -31,7 +89,9 @@ DWORD AvcUnit::transmit(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response) {
 
 bool AvcUnit::setFeature(int block, int ch, AvcFrame::Selector selector,
                          const std::vector<uint8_t>& data) {
-    return send(AvcFrame::feature(AvcFrame::Control, uint8_t(block), uint8_t(ch), selector, data));
+    return sendControl(
+        AvcFrame::feature(AvcFrame::Control, uint8_t(block), uint8_t(ch), selector, data),
+        AvcFrame::feature(AvcFrame::Status, uint8_t(block), uint8_t(ch), selector, data));
 }
 
 bool AvcUnit::readFeature(int block, int ch, AvcFrame::Selector selector, uint8_t value[2]) {
@@ -110,7 +170,8 @@ bool AvcUnit::GetGain(int n, int ch, int& value) {
 }
 
 bool AvcUnit::SetMixBypass(bool on) {
-    return send(AvcFrame::selector(AvcFrame::Control, on ? 1 : 0));
+    return sendControl(AvcFrame::selector(AvcFrame::Control, on ? 1 : 0),
+                       AvcFrame::selector(AvcFrame::Status, 0));
 }
 
 bool AvcUnit::GetMixBypass(bool& on) {
@@ -122,7 +183,8 @@ bool AvcUnit::GetMixBypass(bool& on) {
 }
 
 bool AvcUnit::setSwitch(SubCommand command, int argument, bool on) {
-    return send(AvcFrame::vendor(AvcFrame::Control, command, uint8_t(argument), on ? 1 : 0));
+    return sendControl(AvcFrame::vendor(AvcFrame::Control, command, uint8_t(argument), on ? 1 : 0),
+                       AvcFrame::vendor(AvcFrame::Status, command, uint8_t(argument), 0));
 }
 
 bool AvcUnit::getSwitch(SubCommand command, int argument, bool& on) {

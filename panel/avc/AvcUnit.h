@@ -4,6 +4,7 @@
 #include "DeviceModel.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The panel's one unit command object: every builder fills an AV/C frame,
@@ -49,18 +50,49 @@ public:
     int GetUnitCount();
     bool SelectUnit(int index);
 
+    // Sends again the latest value of every control whose command failed, once
+    // the unit they were meant for answers: a move made while it did not
+    // answer is not lost. Also runs after any command that succeeds. Values a
+    // read-back set on the controls are not moves and are not kept.
+    void resendFailed();
+    // True while a read-back runs.
+    bool isReadingBack() const { return gate_.refreshing(); }
+    // A read-back was incomplete and the unit may be asked again now.
+    bool readBackDue() const { return readBackIncomplete_ && gate_.admits(GetTickCount()); }
+    // Names the selected unit across selections: its device path.
+    std::string selectedUnitPath() const;
+
     // Brackets one read-back of controls from the unit: once a command of it
     // times out, its other commands fail at once and the controls take their
     // defaults. The next refresh tries the unit again.
     class Refresh {
     public:
-        explicit Refresh(AvcUnit& unit) : gate_(unit.gate_) { gate_.beginRefresh(); }
+        // Moves that have not reached the unit go first, so the read-back finds them.
+        explicit Refresh(AvcUnit& unit) : gate_(unit.gate_) {
+            if (!gate_.refreshing())
+                unit.readBackIncomplete_ = false;
+            gate_.beginRefresh();
+            unit.resendFailed();
+        }
         ~Refresh() { gate_.endRefresh(); }
         Refresh(const Refresh&) = delete;
         Refresh& operator=(const Refresh&) = delete;
 
     private:
         AvcTimeoutGate& gate_;
+    };
+
+    // Brackets a command that echoes a value a read-back set: its failure is not kept.
+    class Echo {
+    public:
+        Echo(AvcUnit& unit, bool echo) : unit_(unit), was_(unit.echo_) { unit_.echo_ = echo; }
+        ~Echo() { unit_.echo_ = was_; }
+        Echo(const Echo&) = delete;
+        Echo& operator=(const Echo&) = delete;
+
+    private:
+        AvcUnit& unit_;
+        bool was_;
     };
 
 protected:
@@ -78,7 +110,18 @@ private:
         Command7 = 7
     };
 
+    // A control command that failed, by the status frame of the same control.
+    struct Failed {
+        std::vector<uint8_t> key;
+        std::vector<uint8_t> frame;
+    };
+
     bool send(const std::vector<uint8_t>& frame, std::vector<uint8_t>* response = nullptr);
+    // Sends a control's new value; a failure keeps it for resendFailed.
+    bool sendControl(const std::vector<uint8_t>& frame, const std::vector<uint8_t>& key);
+    void forgetFailed(const std::vector<uint8_t>& key);
+    void rememberFailed(const std::vector<uint8_t>& key, const std::vector<uint8_t>& frame);
+
     bool setFeature(int block, int ch, AvcFrame::Selector selector,
                     const std::vector<uint8_t>& data);
     // The two value bytes of a feature control's status answer.
@@ -90,4 +133,12 @@ private:
 
     CDeviceModel& model_;
     AvcTimeoutGate gate_;
+    // Failed controls of one unit, oldest first; a failure on another unit replaces them.
+    std::vector<Failed> failed_;
+    std::string failedUnit_;
+    bool resending_ = false;
+    // The last command failed because the unit timed out (or was held back after that).
+    bool unitSlow_ = false;
+    bool echo_ = false;
+    bool readBackIncomplete_ = false;
 };

@@ -2,15 +2,22 @@
 
 #include "AvcUnit.h"
 
+delayAVC::~delayAVC() {
+    if (isTimerRunning())
+        timerCallback();
+}
+
 void delayAVC::request(int kind, int block, int channel, double value) {
     kind_ = kind;
     block_ = block;
     channel_ = channel;
     value_ = value;
+    echo_ = unit_.isReadingBack();
     startTimer(10);
 }
 
 void delayAVC::timerCallback() {
+    const AvcUnit::Echo echo(unit_, echo_);
     int value = int(value_);
     switch (kind_) {
     case Fader: unit_.SetVolume(block_, channel_, value); break;

@@ -5,13 +5,14 @@ class AvcUnit;
 
 // Defers one knob or fader command: each request replaces the pending one and
 // restarts a 10 ms timer, so a burst of moves sends only the value that stands
-// 10 ms after the last of them.
+// 10 ms after the last of them. A value still waiting when the sender goes
+// (the strip closed or the panel quit right after a turn) is sent then.
 class delayAVC : private juce::Timer {
 public:
     enum Kind { Fader = 1, Pan = 2, Gain = 3, LevelKnob = 4, MainFader = 5 };
 
     explicit delayAVC(AvcUnit& unit) : unit_(unit) {}
-    ~delayAVC() override { stopTimer(); }
+    ~delayAVC() override;
 
     void request(int kind, int block, int channel, double value);
 
@@ -23,4 +24,6 @@ private:
     int block_ = 0;
     int channel_ = 0;
     double value_ = 0;
+    // The value was set by a read-back of the unit, not by the user.
+    bool echo_ = false;
 };

@@ -48,6 +48,10 @@ void MixMod::timerCallback() {
         showNoLevels();
         return;
     }
+    unit_.resendFailed();
+    // Controls that show defaults because the unit did not answer are read again.
+    if (unit_.readBackDue())
+        sendActionMessage("UnitChange");
     const double* levels = reader_.Levels;
     strip1_.showLevels(levels[0], levels[1]);
     strip2_.showLevels(levels[2], levels[3]);

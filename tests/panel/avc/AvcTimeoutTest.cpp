@@ -70,10 +70,48 @@ TEST_F(AvcTimeoutTest, ARefreshOfAnUnresponsiveUnitPaysTheWaitOnceAndTheNextOneT
         AvcUnit::Refresh refresh(unit_);
         readBack(volume, mute, phantom);
     }
-    EXPECT_EQ(unit_.sent, 6) << "the next refresh asked the unit again";
-    EXPECT_EQ(volume, 2 * -27 + 255);
+    EXPECT_EQ(unit_.sent, 1 + 1 + 5)
+        << "the next refresh sent the fader's held-back move first, then asked the unit; the "
+           "values the failed refresh set were no moves";
+    EXPECT_NEAR(volume, 100, 1) << "the fader's 100 reached the unit before the read";
     EXPECT_TRUE(phantom);
     EXPECT_TRUE(unit_.SetVolume(1, 1, 100)) << "an answering unit clears the mark";
+}
+
+// A move made while the unit did not answer reaches it once it answers again:
+// the latest value of each control, once, and only to the unit it was meant for.
+TEST_F(AvcTimeoutTest, ControlsThatFailedAreSentAgainWhenTheirUnitAnswers) {
+    setUnitKey(2, "Present", "1");
+    setUnitKey(1, "IoDelayMs", "5000");
+    EXPECT_FALSE(unit_.SetMute(1, 1, true));
+    EXPECT_FALSE(unit_.SetVolume(1, 1, 100));
+    EXPECT_FALSE(unit_.SetVolume(1, 1, 201));
+    EXPECT_FALSE(unit_.SetPhantom(2, true));
+    EXPECT_EQ(unit_.sent, 1) << "held back after the time-out";
+    setUnitKey(1, "IoDelayMs", "0");
+
+    ASSERT_TRUE(unit_.SelectUnit(1));
+    bool on = false;
+    {
+        AvcUnit::Refresh refresh(unit_);
+        EXPECT_TRUE(unit_.GetPhantom(2, on));
+    }
+    EXPECT_FALSE(on) << "unit 2 gets nothing meant for unit 1";
+    EXPECT_EQ(unit_.sent, 2);
+
+    char name[7] = {};
+    EXPECT_TRUE(unit_.GetUnitName(0, name)) << "a name read visits unit 1";
+    EXPECT_EQ(unit_.sent, 3 + 3) << "the read, then mute, the fader's latest value, phantom";
+    ASSERT_TRUE(unit_.SelectUnit(0));
+    unit_.resendFailed();
+    EXPECT_EQ(unit_.sent, 6) << "nothing is sent twice";
+    int volume = 0;
+    EXPECT_TRUE(unit_.GetVolume(1, 1, volume));
+    EXPECT_EQ(volume, 201);
+    EXPECT_TRUE(unit_.GetMute(1, 1, on));
+    EXPECT_TRUE(on);
+    EXPECT_TRUE(unit_.GetPhantom(2, on));
+    EXPECT_TRUE(on);
 }
 
 TEST_F(AvcTimeoutTest, OutsideARefreshEveryCommandIsTried) {
@@ -87,7 +125,9 @@ TEST_F(AvcTimeoutTest, OutsideARefreshEveryCommandIsTried) {
         EXPECT_FALSE(unit_.GetMute(1, 1, on));
         EXPECT_FALSE(unit_.GetMute(1, 2, on));
     }
-    EXPECT_EQ(unit_.sent, 3) << "a removed unit answers at once, so nothing is held back";
+    EXPECT_EQ(unit_.sent, 4)
+        << "a removed unit answers at once, so nothing is held back: the failed mute is tried "
+           "again first";
     EXPECT_EQ(unit_.timedOut, 1);
 }
 
