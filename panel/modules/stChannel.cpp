@@ -74,13 +74,19 @@ void stChannel::loadState(const juce::PropertySet& mix) {
 }
 
 // A pair that is to end unlinked is unlinked first: a linked pair would copy
-// one side's new values over the other's.
+// one side's new values over the other's. A pair that stays linked (another
+// unit read) remembers that unit's own values, if it has none yet.
 void stChannel::apply(const Side& left, const Side& right, bool link) {
+    const std::string unit = unit_.selectedUnitPath();
+    if (!link)
+        remembered_.erase(unit);
     if (linked_ && !link) {
         linked_ = false;
         unit_.SetLink(n_, false);
         link_.setToggleState(false);
     }
+    if (linked_ && link)
+        remembered_.emplace(unit, Remembered{left, right});
     setSide(left_, left);
     setSide(right_, right);
     link_.setToggleState(link);
@@ -122,18 +128,27 @@ void stChannel::actionListenerCallback(const juce::String& message) {
         applyLink(linkOn);
 }
 
+// A unit with nothing remembered keeps its pans and mutes as they stand.
 void stChannel::applyLink(bool on) {
     linked_ = on;
     unit_.SetLink(n_, on);
+    const std::string unit = unit_.selectedUnitPath();
     if (on) {
-        rememberedLeft_ = Side{left_.getFader(), left_.getPan(), left_.isMuted()};
-        rememberedRight_ = Side{right_.getFader(), right_.getPan(), right_.isMuted()};
+        // A unit read back as linked keeps what it remembered when it was linked.
+        remembered_.emplace(unit,
+                            Remembered{Side{left_.getFader(), left_.getPan(), left_.isMuted()},
+                                       Side{right_.getFader(), right_.getPan(), right_.isMuted()}});
         left_.setPan(0.0);
         right_.setPan(255.0);
         return;
     }
-    left_.setPan(rememberedLeft_.pan);
-    left_.setMuted(rememberedLeft_.mute);
-    right_.setPan(rememberedRight_.pan);
-    right_.setMuted(rememberedRight_.mute);
+    const auto found = remembered_.find(unit);
+    if (found == remembered_.end())
+        return;
+    const Remembered memory = found->second;
+    remembered_.erase(found);
+    left_.setPan(memory.left.pan);
+    left_.setMuted(memory.left.mute);
+    right_.setPan(memory.right.pan);
+    right_.setMuted(memory.right.mute);
 }

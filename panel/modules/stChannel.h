@@ -8,6 +8,8 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <array>
+#include <map>
+#include <string>
 
 class AvcUnit;
 class PanelState;
@@ -70,7 +72,11 @@ private:
     iButton link_;
     // What the Link algorithm last did, so that each state change runs it once.
     bool linked_ = false;
-    // The pans and mutes from before Link went on, restored when it goes off.
-    Side rememberedLeft_{255.0, 128.0, false};
-    Side rememberedRight_{255.0, 128.0, false};
+    // The pans and mutes from before Link went on, restored when it goes off;
+    // by unit, so that one unit never receives what another's strip held.
+    struct Remembered {
+        Side left;
+        Side right;
+    };
+    std::map<std::string, Remembered> remembered_;
 };

@@ -133,4 +133,43 @@ TEST_F(StripTest, LoadingAnUnlinkedMixIntoALinkedPairKeepsEachSidesValues) {
     EXPECT_FALSE(strip.getLinkButton().getToggleState());
 }
 
+// Unit 1's pans, remembered when its pair was linked, never reach unit 2,
+// whose pair was linked too; each unit gets its own back when unlinked.
+TEST_F(StripTest, WhatALinkedPairRemembersBelongsToItsUnit) {
+    setUnitKey(2, "Present", "1");
+    setUnitKey(2, "Link1", "1");
+    setUnitKey(2, "Balance3.1", "0xB700");
+    setUnitKey(2, "Balance3.2", "0x4800");
+    setUnitKey(2, "Mute3.1", "0x70");
+    stChannel strip(unit_, state_, 1);
+    setPans(strip, 100.0, 140.0);
+    strip.getLinkButton().setToggleState(true);
+    pump(60);
+
+    ASSERT_TRUE(unit_.SelectUnit(1));
+    strip.refreshFromUnit();
+    pump(60);
+    strip.getLinkButton().setToggleState(false);
+    pump(60);
+    int left = 0, right = 0;
+    bool leftMuted = false;
+    ASSERT_TRUE(unit_.GetBalance(1, 1, left));
+    ASSERT_TRUE(unit_.GetBalance(1, 2, right));
+    ASSERT_TRUE(unit_.GetMute(1, 1, leftMuted));
+    EXPECT_EQ(left, 200) << "unit 2's own pans as read, not unit 1's 100";
+    EXPECT_EQ(right, 55);
+    EXPECT_TRUE(leftMuted);
+
+    ASSERT_TRUE(unit_.SelectUnit(0));
+    strip.refreshFromUnit();
+    pump(60);
+    EXPECT_EQ(strip.getLeft().getPan(), 0.0) << "unit 1 is still linked";
+    strip.getLinkButton().setToggleState(false);
+    pump(60);
+    ASSERT_TRUE(unit_.GetBalance(1, 1, left));
+    ASSERT_TRUE(unit_.GetBalance(1, 2, right));
+    EXPECT_EQ(left, 100);
+    EXPECT_EQ(right, 140);
+}
+
 }  // namespace
