@@ -10,6 +10,10 @@ juce::String UnitNameText::buttonText(int unitIndex, const char* nameRead) {
 
 void UnitNameText::toUnitBytes(const juce::String& name, char bytes[kMaxLength + 1]) {
     std::memset(bytes, 0, kMaxLength + 1);
+    if (name.trim().isEmpty()) {
+        std::memcpy(bytes, kUnnamed, kMaxLength);
+        return;
+    }
     for (int i = 0; i < kMaxLength && i < name.length(); ++i) {
         juce::juce_wchar c = name[i];
         bytes[i] = char(c < 256 ? c : '?');

@@ -68,9 +68,9 @@ void UnitSelect::changeListenerCallback(juce::ChangeBroadcaster* source) {
         UnitName& label = labels_[size_t(k)];
         if (source != &label)
             continue;
-        buttons_[size_t(k)].setButtonText(label.getText());
         char name[UnitNameText::kMaxLength + 1] = {};
         UnitNameText::toUnitBytes(label.getText(), name);
+        buttons_[size_t(k)].setButtonText(UnitNameText::buttonText(k, name));
         unit_.SetUnitName(k, name);
     }
 }

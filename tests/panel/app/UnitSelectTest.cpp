@@ -1,5 +1,6 @@
 // The unit buttons and their name editors against two simulated units.
 #include "PanelTest.h"
+#include "SimUnitSettings.h"
 #include "UnitSelect.h"
 
 #include <memory>
@@ -99,6 +100,35 @@ TEST_F(UnitSelectTest, AnEditedNameReachesTheUnitAndEscapeDiscardsIt) {
     EXPECT_EQ(label.getCurrentTextEditor(), nullptr);
     EXPECT_EQ(select_->getButton(1).getButtonText(), "Sevent");
     EXPECT_EQ(unitKey(2, "Name"), "Sevent");
+}
+
+// An empty name is the unnamed state: the unit stores "Unit #" and the
+// button shows its number, never a blank.
+TEST_F(UnitSelectTest, AnEmptyNameMakesTheUnitUnnamed) {
+    if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
+        GTEST_SKIP() << "needs an X server";
+    select_->setVisible(true);
+    select_->addToDesktop(juce::ComponentPeer::windowAppearsOnTaskbar);
+    pump(100);
+    select_->rebuild();
+    UnitName& label = select_->getLabel(0);
+    auto commit = [&](const char* text) {
+        label.showEditor();
+        juce::TextEditor* editor = label.getCurrentTextEditor();
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        editor->insertTextAtCaret(text);
+        editor->keyPressed(juce::KeyPress(juce::KeyPress::returnKey));
+        pump();
+        SimUnitSettings::instance().flush();
+    };
+    for (const char* empty : {"", "   "}) {
+        commit("Desk");
+        EXPECT_EQ(unitKey(1, "Name"), "Desk");
+        commit(empty);
+        EXPECT_EQ(select_->getButton(0).getButtonText(), "Unit 1");
+        EXPECT_EQ(unitKey(1, "Name"), "Unit #");
+    }
 }
 
 TEST_F(UnitSelectTest, ANameForAUnitPastTheCountSendsNothing) {
