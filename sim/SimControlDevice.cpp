@@ -42,7 +42,7 @@ SimReply SimControlDevice::request(uint32_t code, const uint8_t* in, uint32_t in
     case SimCodes::kGetDeviceList: return deviceList(*bus, out, outSize);
     case SimCodes::kGetDeviceProperties: return properties(*bus, in, inSize, out, outSize);
     case SimCodes::kGetClockInfo: return clockInfo(*bus, out, outSize);
-    case SimCodes::kSetSampleRate: return setSampleRate(in, inSize);
+    case SimCodes::kSetSampleRate: return setSampleRate(*bus, in, inSize);
     case SimCodes::kGetLatency1: return latency(*bus, "Latency1", out, outSize);
     case SimCodes::kGetLatency2: return latency(*bus, "Latency2", out, outSize);
     case SimCodes::kSetLatency1: return setLatency("Latency1", in, inSize);
@@ -106,12 +106,14 @@ SimReply SimControlDevice::clockInfo(const IniText& bus, uint8_t* out, uint32_t 
     return SimReply{0, SimCodes::kClockInfoSize};
 }
 
-SimReply SimControlDevice::setSampleRate(const uint8_t* in, uint32_t inSize) {
+SimReply SimControlDevice::setSampleRate(const IniText& bus, const uint8_t* in, uint32_t inSize) {
     if (inSize < 8 || get32(in, 0) != 0)
         return fail(SimCodes::kInvalidParameter);
     uint32_t rate = get32(in, 4);
     if (rate != 44100 && rate != 48000 && rate != 88200 && rate != 96000)
         return fail(SimCodes::kInvalidParameter);
+    if (SimBus::driverNumber(bus, "FailSampleRate") != 0)
+        return fail(SimCodes::kGenFailure);
     return store("SampleRate", std::to_string(rate));
 }
 

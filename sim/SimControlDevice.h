@@ -20,7 +20,7 @@ private:
     SimReply properties(const IniText& bus, const uint8_t* in, uint32_t inSize, uint8_t* out,
                         uint32_t outSize);
     SimReply clockInfo(const IniText& bus, uint8_t* out, uint32_t outSize);
-    SimReply setSampleRate(const uint8_t* in, uint32_t inSize);
+    SimReply setSampleRate(const IniText& bus, const uint8_t* in, uint32_t inSize);
     SimReply latency(const IniText& bus, const char* key, uint8_t* out, uint32_t outSize);
     SimReply setLatency(const char* key, const uint8_t* in, uint32_t inSize);
     SimReply store(const char* key, const std::string& value);

@@ -17,6 +17,7 @@ const std::vector<SimKey>& SimKeys::driverKeys() {
         {"RestartRequested", "0", "1 once a computer restart was requested"},
         {"ResetGeneration", "1", "bus reset generation count"},
         {"FailCountingAt", "", "counting the units fails at index N with error 31; empty = none"},
+        {"FailSampleRate", "0", "1 = a sample-rate change is refused (error 31)"},
     };
     return keys;
 }

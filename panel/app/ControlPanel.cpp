@@ -12,21 +12,22 @@ const juce::StringArray kLatencies{"1.5 ms", "2.0 ms", "2.5 ms",  "3.0 ms",  "3.
 
 ControlPanel::ControlPanel(DeviceSettings& settings) : settings_(settings) {
     setUpBox(sampleRate_, 4, kRates);
-    DWORD index = 0;
-    if (settings_.GetSampleRateIndex(&index)) {
-        sampleRateIndex_ = int(index);
-        sampleRate_.setSelectedId(sampleRateIndex_ + 1, juce::dontSendNotification);
-    } else {
-        sampleRate_.setText(kNoDevice, juce::dontSendNotification);
-    }
-    sampleRate_.addListener(this);
-
     setUpBox(latency_, 48, kLatencies);
-    if (settings_.GetLatencyIndex(&index)) {
-        latencyIndex_ = int(index);
-        latency_.setSelectedId(latencyIndex_ + 1, juce::dontSendNotification);
-    }
+    refreshFromDriver();
+    sampleRate_.addListener(this);
     latency_.addListener(this);
+}
+
+void ControlPanel::refreshFromDriver() {
+    DWORD index = 0;
+    if (settings_.GetSampleRateIndex(&index))
+        sampleRate_.setSelectedId(int(index) + 1, juce::dontSendNotification);
+    else
+        sampleRate_.setText(kNoDevice, juce::dontSendNotification);
+    if (settings_.GetLatencyIndex(&index))
+        latency_.setSelectedId(int(index) + 1, juce::dontSendNotification);
+    else
+        latency_.setSelectedId(0, juce::dontSendNotification);
 }
 
 ControlPanel::~ControlPanel() {
@@ -50,19 +51,15 @@ void ControlPanel::comboBoxChanged(juce::ComboBox* box) {
         latencyChosen();
 }
 
-// A driver that refuses a rate is taken to be gone until the next start.
+// A refused rate leaves the driver's own in force: show that one again.
 void ControlPanel::sampleRateChosen() {
     const int id = sampleRate_.getSelectedId();
-    if (id <= 0)
-        return;
-    if (settings_.SetSampleRateIndex(DWORD(id - 1)))
-        return;
-    sampleRate_.setText(kNoDevice, juce::dontSendNotification);
-    sampleRate_.setEnabled(false);
+    if (id > 0 && !settings_.SetSampleRateIndex(DWORD(id - 1)))
+        refreshFromDriver();
 }
 
 void ControlPanel::latencyChosen() {
     const int id = latency_.getSelectedId();
-    if (id > 0)
-        settings_.SetLatencyIndex(DWORD(id - 1));
+    if (id > 0 && !settings_.SetLatencyIndex(DWORD(id - 1)))
+        refreshFromDriver();
 }

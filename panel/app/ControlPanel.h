@@ -15,6 +15,11 @@ public:
     explicit ControlPanel(DeviceSettings& settings);
     ~ControlPanel() override;
 
+    // Shows what the driver holds now: after a configuration change, when the
+    // window comes to the front, after a refused change. "No Device" while
+    // the driver cannot be read.
+    void refreshFromDriver();
+
     juce::ComboBox& getSampleRateBox() { return sampleRate_; }
     juce::ComboBox& getLatencyBox() { return latency_; }
 
@@ -28,6 +33,4 @@ private:
     cpStyle look_;
     juce::ComboBox sampleRate_{"Sample Rate"};
     juce::ComboBox latency_{"Latency"};
-    int sampleRateIndex_ = -1;
-    int latencyIndex_ = -1;
 };

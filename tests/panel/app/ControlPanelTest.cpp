@@ -50,7 +50,7 @@ TEST_F(ControlPanelTest, RateInForceSendsNothingAndALatencyChangeSendsFourReques
     EXPECT_TRUE(panel.getSampleRateBox().isEnabled());
 }
 
-TEST_F(ControlPanelTest, WithoutADriverTheRateShowsNoDeviceAndARefusedRateDisablesIt) {
+TEST_F(ControlPanelTest, WithoutADriverTheRateShowsNoDeviceAndStaysUsable) {
     setDriverKey("Present", "0");
     model_.ConnectAtStart();
     DeviceSettings settings(model_);
@@ -62,10 +62,38 @@ TEST_F(ControlPanelTest, WithoutADriverTheRateShowsNoDeviceAndARefusedRateDisabl
 
     panel.getSampleRateBox().setSelectedId(1, juce::sendNotificationSync);
     EXPECT_EQ(panel.getSampleRateBox().getText(), "No Device");
-    EXPECT_FALSE(panel.getSampleRateBox().isEnabled());
+    EXPECT_TRUE(panel.getSampleRateBox().isEnabled()) << "usable again once a driver is there";
 
     panel.getLatencyBox().setSelectedId(3, juce::sendNotificationSync);
-    EXPECT_EQ(panel.getLatencyBox().getText(), "2.5 ms") << "a refused latency is not shown";
+    EXPECT_EQ(panel.getLatencyBox().getText(), "") << "a refused latency is not shown";
+}
+
+// A driver that is there but refuses the rate keeps its own: the selector shows
+// it again and stays usable; what another program sets shows at the next read.
+TEST_F(ControlPanelTest, ARefusedRateShowsTheDriversOwnAndTheSelectorsFollowTheDriver) {
+    model_.ConnectAtStart();
+    DeviceSettings settings(model_);
+    ControlPanel panel(settings);
+    setDriverKey("FailSampleRate", "1");
+    panel.getSampleRateBox().setSelectedId(4, juce::sendNotificationSync);
+    EXPECT_EQ(panel.getSampleRateBox().getText(), "48 kHz");
+    EXPECT_TRUE(panel.getSampleRateBox().isEnabled());
+    EXPECT_EQ(driverKey("SampleRate"), "48000");
+
+    setDriverKey("FailSampleRate", "0");
+    panel.getSampleRateBox().setSelectedId(3, juce::sendNotificationSync);
+    EXPECT_EQ(driverKey("SampleRate"), "88200") << "the next choice goes through";
+
+    setDriverKey("SampleRate", "96000");
+    setDriverKey("Latency1", "10000");
+    panel.refreshFromDriver();
+    EXPECT_EQ(panel.getSampleRateBox().getText(), "96 kHz");
+    EXPECT_EQ(panel.getLatencyBox().getText(), "10.0 ms");
+    setDriverKey("Present", "0");
+    model_.Drv.Close();
+    panel.refreshFromDriver();
+    EXPECT_EQ(panel.getSampleRateBox().getText(), "No Device");
+    EXPECT_EQ(panel.getLatencyBox().getText(), "");
 }
 
 TEST_F(ControlPanelTest, ARateOutsideTheTableShowsNoDevice) {
