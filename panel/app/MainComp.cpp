@@ -151,6 +151,8 @@ void MainComp::configChange() {
         showUnitPresence(false);
     unit_.SelectUnit(0);
     unitSelect_.rebuild();
+    controlPanel_.refreshFromDriver();
+    sendActionMessage("ConfigChange");
 }
 
 void MainComp::actionListenerCallback(const juce::String& message) {

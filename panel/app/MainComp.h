@@ -23,9 +23,11 @@ class PanelState;
 
 // The main window's content in normal mode: every section at its fixed place
 // on the skin, the "No Device" veil while no unit is attached, the mix files
-// and the knob-motion menu on a right click of the background.
+// and the knob-motion menu on a right click of the background. It passes
+// "ConfigChange" on to its listeners once it has handled it.
 class MainComp : public juce::Component,
                  public SkinBackdrop,
+                 public juce::ActionBroadcaster,
                  private juce::ActionListener,
                  private juce::Button::Listener {
 public:

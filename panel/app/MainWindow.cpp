@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "SkinData.h"
+#include "WindowStacking.h"
 
 MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
     : juce::DialogWindow(kCaption, juce::Colour(0xFFC7C7C7), false, false),
@@ -19,6 +20,7 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
     settings_ = std::make_unique<DeviceSettings>(model);
     state_ = std::make_unique<PanelState>();
     mainComp_ = std::make_unique<MainComp>(*unit_, *state_, *settings_, model);
+    mainComp_->addActionListener(this);
     placeTitleBarButton(shadeButton_, shadeLook_, 657);
     placeTitleBarButton(minimizeButton_, minimizeLook_, 677);
     placeTitleBarButton(topButton_, topLook_, 637);
@@ -47,6 +49,7 @@ MainWindow::~MainWindow() {
     shadeButton_.removeActionListener(this);
     topButton_.removeActionListener(this);
     minimizeButton_.removeActionListener(this);
+    mainComp_->removeActionListener(this);
     clearContentComponent();
     shade_.reset();
     mainComp_.reset();
@@ -84,21 +87,46 @@ void MainWindow::whenFirstPainted(std::function<void()> callback) {
         firstPaint_ = std::move(callback);
 }
 
+void MainWindow::activeWindowStatusChanged() {
+    juce::DialogWindow::activeWindowStatusChanged();
+    // The look's change while the window is taken down lands here too.
+    if (mainComp_ != nullptr && isActiveWindow())
+        mainComp_->getControlPanel().refreshFromDriver();
+}
+
+// The main component has handled a change of the units; the strip follows it.
 void MainWindow::actionListenerCallback(const juce::String& message) {
+    if (message == "ConfigChange") {
+        if (shade_ != nullptr)
+            shade_->unitsChanged();
+        return;
+    }
     titleBarMessage(message);
 }
 
 void MainWindow::titleBarMessage(const juce::String& message) {
     if (message == "WinShade") {
-        if (unit_->GetUnitCount() != 0)
-            setShade(shadeButton_.getToggleState());
+        shadeButtonChanged();
     } else if (message == "AlwaysOnTop") {
-        setAlwaysOnTop(topButton_.getToggleState());
+        WindowStacking::keepOnTop(*this, topButton_.getToggleState());
         if (topButton_.getToggleState())
             toFront(false);
     } else if (message == "Minimize") {
         toggleMinimised();
     }
+}
+
+// The button always says which mode the window is in: leaving the strip
+// always works, entering it without a unit does nothing and leaves it off.
+void MainWindow::shadeButtonChanged() {
+    const bool on = shadeButton_.getToggleState();
+    if (on == (shade_ != nullptr))
+        return;
+    if (on && unit_->GetUnitCount() == 0) {
+        shadeButton_.getButton().setToggleState(false, juce::dontSendNotification);
+        return;
+    }
+    setShade(on);
 }
 
 // The main component stays alive off screen while the strip is shown: its

@@ -33,6 +33,8 @@ public:
 
     void closeButtonPressed() override;
     void paint(juce::Graphics& g) override;
+    // Coming to the front, the window shows the driver's settings anew.
+    void activeWindowStatusChanged() override;
     // Calls back once the window has been painted for the first time.
     void whenFirstPainted(std::function<void()> callback);
 
@@ -50,6 +52,7 @@ public:
 private:
     void actionListenerCallback(const juce::String& message) override;
     void placeTitleBarButton(iButton& button, const myButtonStyle& look, int x);
+    void shadeButtonChanged();
     void setShade(bool on);
     void toggleMinimised();
 

@@ -74,8 +74,12 @@ void mergeInto(Entries& entries, const juce::StringPairArray& values) {
 
 // JUCE finds the application-data folder without looking at $XDG_CONFIG_HOME,
 // where the registry of the platform layer lives; the mixes follow the registry.
+// Windows has its own folder (%APPDATA%) and no such variable.
 juce::File MixFile::mixFolder() {
-    juce::String config = juce::SystemStats::getEnvironmentVariable("XDG_CONFIG_HOME", {});
+    const bool windows =
+        (juce::SystemStats::getOperatingSystemType() & juce::SystemStats::Windows) != 0;
+    juce::String config =
+        windows ? juce::String() : juce::SystemStats::getEnvironmentVariable("XDG_CONFIG_HOME", {});
     juce::File appData =
         juce::File::isAbsolutePath(config)
             ? juce::File(config)

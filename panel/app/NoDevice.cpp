@@ -3,15 +3,15 @@
 namespace {
 
 const char kText[] = "No Device";
-const juce::Rectangle<int> kTextBox(295, 250, 70, 70);
+const int kTextSide = 70;
 
 // At height 20 the words are wider than the 70-pixel box and were cut to
 // "No De..."; the font shrinks until they fit (the ellipsis stays a last resort).
 juce::Font fittedFont() {
     juce::Font font(20.0f);
     const float width = font.getStringWidthFloat(kText);
-    if (width > float(kTextBox.getWidth()))
-        font.setHeight(juce::jmax(10.0f, 20.0f * float(kTextBox.getWidth()) / width));
+    if (width > float(kTextSide))
+        font.setHeight(juce::jmax(10.0f, 20.0f * float(kTextSide) / width));
     return font;
 }
 
@@ -21,8 +21,10 @@ void NoDevice::paint(juce::Graphics& g) {
     g.setColour(juce::Colour(0xFFD3D3D3).withAlpha(0.6f));
     g.fillRoundedRectangle(getLocalBounds().toFloat(), 1.0f);
     g.setColour(juce::Colours::black.withAlpha(0.7f));
-    g.fillRoundedRectangle(290.0f, 276.0f, 80.0f, 20.0f, 7.0f);
+    g.fillRoundedRectangle(float(centre_.x - 40), float(centre_.y - 9), 80.0f, 20.0f, 7.0f);
     g.setColour(juce::Colours::white);
     g.setFont(fittedFont());
-    g.drawText(kText, kTextBox, juce::Justification::centred, true);
+    const juce::Rectangle<int> box(centre_.x - kTextSide / 2, centre_.y - kTextSide / 2, kTextSide,
+                                   kTextSide);
+    g.drawText(kText, box, juce::Justification::centred, true);
 }

@@ -21,9 +21,11 @@ WinShadeComp::WinShadeComp(AvcUnit& unit, const PanelState& state)
       headphones_(unit, KnobStyle::SmallKnob, 2, 0, false) {
     setSize(kWidth, kHeight);
     placeChildren();
+    addChildComponent(noDevice_);
+    noDevice_.setBounds(getLocalBounds());
     setOpaque(true);
     applyMotion(state.getCircularKnobs());
-    refreshFromUnit();
+    unitsChanged();
 }
 
 WinShadeComp::~WinShadeComp() {
@@ -59,6 +61,18 @@ void WinShadeComp::applyMotion(bool circular) {
     line_.setLinearDrag(!circular);
     input1_.setLinearDrag(!circular);
     input2_.setLinearDrag(!circular);
+}
+
+void WinShadeComp::unitsChanged() {
+    const bool present = unit_.GetUnitCount() != 0;
+    showUnitPresence(present);
+    if (present)
+        refreshFromUnit();
+}
+
+void WinShadeComp::showUnitPresence(bool present) {
+    setEnabled(present);
+    noDevice_.setVisible(!present);
 }
 
 void WinShadeComp::paint(juce::Graphics& g) {

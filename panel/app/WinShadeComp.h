@@ -1,6 +1,7 @@
 #pragma once
 #include "DualKnob.h"
 #include "KnobCtl.h"
+#include "NoDevice.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
 #include "wsPreAmp.h"
@@ -12,7 +13,8 @@ class PanelState;
 
 // The window-shade strip: the two inputs in compact form, the phono switch,
 // the line knobs, the main volume with its mute and the headphone level. It
-// reads the unit when built and talks to the unit directly.
+// reads the unit when built and talks to the unit directly; while no unit is
+// attached it is greyed under "No Device".
 class WinShadeComp : public juce::Component, private juce::ActionListener {
 public:
     static constexpr int kWidth = 725;
@@ -23,6 +25,8 @@ public:
 
     void paint(juce::Graphics& g) override;
     void refreshFromUnit();
+    // The units changed: veil the strip, or lift the veil and read the unit.
+    void unitsChanged();
 
     iButton& getPhonoButton() { return phono_; }
     iButton& getMainMuteButton() { return mainMute_; }
@@ -30,11 +34,13 @@ public:
     KnobCtl& getMainKnob() { return mainVolume_; }
     KnobCtl& getHeadphoneKnob() { return headphones_; }
     DualKnob& getLineKnobs() { return line_; }
+    NoDevice& getNoDevice() { return noDevice_; }
 
 private:
     void actionListenerCallback(const juce::String& message) override;
     void placeChildren();
     void applyMotion(bool circular);
+    void showUnitPresence(bool present);
 
     AvcUnit& unit_;
     juce::Image background_;
@@ -47,4 +53,5 @@ private:
     KnobCtl mainVolume_;
     DualKnob line_;
     KnobCtl headphones_;
+    NoDevice noDevice_{{kWidth / 2, kHeight / 2}};
 };

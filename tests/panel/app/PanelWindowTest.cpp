@@ -6,6 +6,7 @@
 #include "PanelTest.h"
 #include "RegistryValue.h"
 #include "SimUnitSettings.h"
+#include "XWindowState.h"
 
 #include <memory>
 
@@ -229,7 +230,8 @@ TEST_F(PanelWindowTest, AMixSavedAsTextBecomesAnImxFileAndADamagedOneLoadsTheDef
     EXPECT_DOUBLE_EQ(main().getMixer().getStrip(1).getLeft().getFader(), 0.0);
 }
 
-// The window on the screen of the virtual X server.
+// The window on the screen of the virtual X server. Always-on-top is set on
+// the window the panel has: its native id stays the same.
 TEST_F(PanelWindowTest, AlwaysOnTop) {
     if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "needs an X server";
@@ -238,12 +240,20 @@ TEST_F(PanelWindowTest, AlwaysOnTop) {
     ASSERT_NE(window.getPeer(), nullptr);
     EXPECT_TRUE(window.getPeer()->getStyleFlags() & juce::ComponentPeer::windowAppearsOnTaskbar);
     EXPECT_FALSE(window.getPeer()->getStyleFlags() & juce::ComponentPeer::windowHasTitleBar);
+    void* const nativeWindow = window.getPeer()->getNativeHandle();
     window.getAlwaysOnTopButton().setToggleState(true);
     pump();
-    EXPECT_TRUE(window.isAlwaysOnTop());
+    ASSERT_NE(window.getPeer(), nullptr);
+    EXPECT_EQ(window.getPeer()->getNativeHandle(), nativeWindow);
+    if (XWindowState::windowManagerRuns()) {
+        EXPECT_TRUE(pumpUntil([&] { return XWindowState::isAbove(nativeWindow); }));
+    }
     window.getAlwaysOnTopButton().setToggleState(false);
     pump();
-    EXPECT_FALSE(window.isAlwaysOnTop());
+    EXPECT_EQ(window.getPeer()->getNativeHandle(), nativeWindow);
+    if (XWindowState::windowManagerRuns()) {
+        EXPECT_TRUE(pumpUntil([&] { return !XWindowState::isAbove(nativeWindow); }));
+    }
 }
 
 // Minimising is the window manager's; without one the window stays as it is.
