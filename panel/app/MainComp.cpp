@@ -14,6 +14,19 @@ const char kPhonoTip[] = "Use this to swtich between line and phono input";
 const char kSaveTitle[] = "Please select the Mix file you want to save...";
 const char kLoadTitle[] = "Please select the file you want to load...";
 const char kMixFilter[] = "*.imx";
+const char kNotSavedTitle[] = "Mix not saved";
+const char kNotLoadedTitle[] = "Mix not loaded";
+
+juce::String quoted(const juce::File& file) {
+    return "\"" + file.getFullPathName() + "\"";
+}
+
+juce::MessageBoxOptions warning(const char* title, const juce::String& text) {
+    return juce::MessageBoxOptions()
+        .withIconType(juce::MessageBoxIconType::WarningIcon)
+        .withTitle(title)
+        .withMessage(text);
+}
 
 }  // namespace
 
@@ -233,24 +246,72 @@ void MainComp::applyMix(juce::PropertySet& mix) {
 }
 
 bool MainComp::saveMixTo(const juce::File& chosen) {
-    juce::PropertySet mix;
-    collectMix(mix);
-    return MixFile::save(chosen, mix);
+    const juce::File target = MixFile::withMixExtension(chosen);
+    if (target.existsAsFile()) {
+        juce::PropertySet existing;
+        const MixFile::Reading reading = MixFile::load(target, existing);
+        if (!reading) {
+            askToReplace(target, reading.reason);
+            return false;
+        }
+    }
+    return writeMix(target);
 }
 
-// A file that cannot be read as a mix leaves the set empty: every control
-// goes to its default.
+bool MainComp::writeMix(const juce::File& target) {
+    juce::PropertySet mix;
+    collectMix(mix);
+    const juce::Result saved = MixFile::save(target, mix);
+    if (saved.failed())
+        tell(kNotSavedTitle, "Could not save " + quoted(target) + ": " + saved.getErrorMessage());
+    return saved.wasOk();
+}
+
+// Saving merges into the file there; one that cannot be read would lose
+// whatever it held for others, so the user decides.
+void MainComp::askToReplace(const juce::File& target, const juce::String& reason) {
+    const juce::String text = quoted(target) + " cannot be read as a mix (" + reason +
+                              "). Replace it with this mix? What it holds will be lost.";
+    juce::Component::SafePointer<MainComp> self(this);
+    showMixAlert(warning("Replace file?", text).withButton("OK").withButton("Cancel"),
+                 [self, target](int button) {
+                     if (self != nullptr && button == 1)
+                         self->writeMix(target);
+                 });
+}
+
+// The mix is checked whole before any control moves, so a bad file leaves
+// the controls and the unit as they were.
 void MainComp::loadMixFrom(const juce::File& file) {
     juce::PropertySet mix;
-    MixFile::load(file, mix);
+    const MixFile::Reading reading = MixFile::load(file, mix);
+    if (!reading) {
+        tell(kNotLoadedTitle, "Could not load " + quoted(file) + ": " + reading.reason);
+        return;
+    }
     applyMix(mix);
+}
+
+void MainComp::showMixAlert(const juce::MessageBoxOptions& options,
+                            std::function<void(int)> answered) {
+    if (onMixNotice)
+        onMixNotice(options.getMessage());
+    juce::AlertWindow::showAsync(options.withAssociatedComponent(this), std::move(answered));
+}
+
+void MainComp::tell(const char* title, const juce::String& text) {
+    showMixAlert(warning(title, text + ".").withButton("OK"), [](int) {});
 }
 
 // The dialogs run asynchronously: the message loop goes on while one is open.
 void MainComp::saveMix() {
     const juce::File folder = MixFile::mixFolder();
-    if (folder.createDirectory().failed())
+    const juce::Result created = folder.createDirectory();
+    if (created.failed()) {
+        tell(kNotSavedTitle, "Could not create the mix folder " + quoted(folder) + ": " +
+                                 created.getErrorMessage());
         return;
+    }
     chooser_ = std::make_unique<juce::FileChooser>(kSaveTitle, folder, kMixFilter);
     juce::Component::SafePointer<MainComp> self(this);
     const int mode = juce::FileBrowserComponent::saveMode |

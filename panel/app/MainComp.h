@@ -14,6 +14,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class AvcUnit;
@@ -61,8 +62,13 @@ public:
     void collectMix(juce::PropertySet& mix);
     void applyMix(juce::PropertySet& mix);
     // What the dialogs hand over: the file chosen to save to or load from.
+    // A file there that cannot be read as a mix is replaced only once the user
+    // agrees; true when the mix was written at once.
     bool saveMixTo(const juce::File& chosen);
+    // A file that is no sound mix changes nothing and is reported.
     void loadMixFrom(const juce::File& file);
+    // Sees the text of each message and question about mix files as it is shown.
+    std::function<void(const juce::String& text)> onMixNotice;
 
     iButton& getPhonoButton() { return phono_; }
     juce::ImageButton& getSaveButton() { return save_; }
@@ -86,6 +92,10 @@ private:
     void readKnobMotion();
     void saveMix();
     void loadMix();
+    bool writeMix(const juce::File& target);
+    void askToReplace(const juce::File& target, const juce::String& reason);
+    void tell(const char* title, const juce::String& text);
+    void showMixAlert(const juce::MessageBoxOptions& options, std::function<void(int)> answered);
 
     AvcUnit& unit_;
     PanelState& state_;

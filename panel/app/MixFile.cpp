@@ -33,26 +33,61 @@ std::string readLimited(juce::InputStream& in) {
     return std::string(static_cast<const char*>(block.getData()), block.getSize());
 }
 
-// A broken stream ends early, which the entries' reader then finds.
-std::string inflate(const std::string& compressed) {
-    juce::MemoryInputStream source(compressed.data(), compressed.size(), false);
+// A stream cut short, altered or followed by stray bytes does not end with
+// the checksum of what it inflated to.
+bool inflate(std::string& payload) {
+    juce::MemoryInputStream source(payload.data(), payload.size(), false);
     juce::GZIPDecompressorInputStream gzip(source);
-    return readLimited(gzip);
+    std::string inflated = readLimited(gzip);
+    if (!MixFileFormat::endsWithChecksumOf(payload, inflated))
+        return false;
+    payload = std::move(inflated);
+    return true;
 }
 
-bool readEntries(const juce::File& file, Entries& entries) {
+// The whole file is read and checked before any entry is handed on.
+MixFile::Reading readEntries(const juce::File& file, Entries& entries) {
     entries.clear();
+    if (file.isDirectory())
+        return {MixFile::Status::Unreadable, "it is a folder"};
     juce::FileInputStream in(file);
     if (!in.openedOk())
-        return false;
-    std::string bytes = readLimited(in);
+        return {MixFile::Status::Unreadable, in.getStatus().getErrorMessage()};
+    const std::string bytes = readLimited(in);
+    if (in.getStatus().failed())
+        return {MixFile::Status::Unreadable, in.getStatus().getErrorMessage()};
+    if (bytes.empty())
+        return {MixFile::Status::Empty, "empty"};
+    const MixFileFormat::Form form = MixFileFormat::formOf(bytes);
+    if (form == MixFileFormat::Form::Foreign)
+        return {MixFile::Status::NotAMix, "not a mix file"};
     std::string payload = MixFileFormat::payloadOf(bytes);
-    switch (MixFileFormat::formOf(bytes)) {
-    case MixFileFormat::Form::Plain: break;
-    case MixFileFormat::Form::Compressed: payload = inflate(payload); break;
-    case MixFileFormat::Form::Foreign: return false;
+    const bool sound = bytes.size() <= MixFileFormat::kMaxBytes &&
+                       (form == MixFileFormat::Form::Plain || inflate(payload)) &&
+                       MixFileFormat::parsePayload(payload, entries);
+    if (!sound)
+        return {MixFile::Status::Damaged, "damaged"};
+    return {MixFile::Status::Read, {}};
+}
+
+// Unbuffered, so a short write shows at once; writing on after one brings
+// the system's reason (a full disk, a size limit) into the stream's status.
+juce::Result writeAll(const juce::File& file, const std::string& bytes) {
+    juce::FileOutputStream out(file, 0);
+    if (!out.openedOk())
+        return out.getStatus();
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const juce::int64 before = out.getPosition();
+        out.write(bytes.data() + done, bytes.size() - done);
+        if (out.getStatus().failed())
+            return out.getStatus();
+        if (out.getPosition() == before)
+            return juce::Result::fail("nothing could be written");
+        done += size_t(out.getPosition() - before);
     }
-    return MixFileFormat::parsePayload(payload, entries);
+    out.flush();
+    return out.getStatus();
 }
 
 void mergeInto(Entries& entries, const juce::StringPairArray& values) {
@@ -91,31 +126,28 @@ juce::File MixFile::withMixExtension(const juce::File& chosen) {
     return chosen.withFileExtension("imx");
 }
 
-bool MixFile::load(const juce::File& file, juce::PropertySet& entries) {
+MixFile::Reading MixFile::load(const juce::File& file, juce::PropertySet& entries) {
     entries.clear();
     Entries read;
-    if (!readEntries(file, read))
-        return false;
+    const Reading reading = readEntries(file, read);
     for (const MixFileFormat::Entry& entry : read)
         entries.setValue(fromBytes(entry.key), fromBytes(entry.value));
-    return true;
+    return reading;
 }
 
-bool MixFile::save(const juce::File& chosen, const juce::PropertySet& entries) {
-    juce::File target = withMixExtension(chosen);
+juce::Result MixFile::save(const juce::File& chosen, const juce::PropertySet& entries) {
+    const juce::File target = withMixExtension(chosen);
+    if (target.isDirectory())
+        return juce::Result::fail("a folder of that name is in the way");
     Entries merged;
     readEntries(target, merged);
     juce::PropertySet values(entries);  // its list is reachable only through a mutable set
     mergeInto(merged, values.getAllProperties());
-    std::string bytes = MixFileFormat::serialize(merged);
-    juce::TemporaryFile temporary(target, juce::TemporaryFile::useHiddenFile);
-    {
-        juce::FileOutputStream out(temporary.getFile());
-        if (!out.openedOk() || !out.write(bytes.data(), bytes.size()))
-            return false;
-        out.flush();
-        if (out.getStatus().failed())
-            return false;
-    }
-    return temporary.getFile().replaceFileIn(target);
+    const juce::TemporaryFile temporary(target, juce::TemporaryFile::useHiddenFile);
+    const juce::Result written = writeAll(temporary.getFile(), MixFileFormat::serialize(merged));
+    if (written.failed())
+        return written;
+    if (!temporary.getFile().replaceFileIn(target))
+        return juce::Result::fail("the old file could not be replaced");
+    return juce::Result::ok();
 }

@@ -76,8 +76,24 @@ bool MixFileFormat::parsePayload(const std::string& payload, std::vector<Entry>&
         if (!key.empty())
             read.set(std::move(key), std::move(value));
     }
+    if (position != payload.size())
+        return false;
     entries = read.take();
     return true;
+}
+
+bool MixFileFormat::endsWithChecksumOf(const std::string& compressed, const std::string& inflated) {
+    if (compressed.size() < 4)
+        return false;
+    uint32_t low = 1, high = 0;
+    for (char c : inflated) {
+        low = (low + uint8_t(c)) % 65521;
+        high = (high + low) % 65521;
+    }
+    uint32_t stored = 0;
+    for (size_t i = compressed.size() - 4; i < compressed.size(); ++i)
+        stored = stored << 8 | uint8_t(compressed[i]);
+    return stored == (high << 16 | low);
 }
 
 std::string MixFileFormat::serialize(const std::vector<Entry>& entries) {

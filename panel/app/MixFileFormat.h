@@ -24,8 +24,12 @@ public:
     // The bytes after the four-byte magic of a "PROP" or "CPRP" file.
     static std::string payloadOf(const std::string& file);
     // Reads the count and the entries. False, with no entries, when the count
-    // is negative, the data end before the last entry, or there are too many
-    // bytes. Empty keys are skipped; a later key replaces an earlier one in place.
+    // is negative, the data end before the last entry's zero, bytes follow it,
+    // or there are too many bytes. Empty keys are skipped; a later key
+    // replaces an earlier one in place.
     static bool parsePayload(const std::string& payload, std::vector<Entry>& entries);
+    // Whether a compressed payload ends with the Adler-32 checksum of what it
+    // inflated to: a stream cut short, altered or followed by stray bytes does not.
+    static bool endsWithChecksumOf(const std::string& compressed, const std::string& inflated);
     static std::string serialize(const std::vector<Entry>& entries);
 };

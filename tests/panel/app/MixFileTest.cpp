@@ -1,5 +1,5 @@
-// Mix files byte for byte: a new file, an existing file saved over, and the
-// files that load nothing (foreign, cut short, damaged).
+// Mix files byte for byte: a new file, an existing file saved over, the files
+// that load nothing (foreign, empty, cut short, damaged) and saves that fail.
 #include "MixFile.h"
 #include "MixKeys.h"
 #include "ScopedEnv.h"
@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -130,9 +134,11 @@ const std::string kNewMix = bytes(
 class MixFileTest : public ::testing::Test {
 protected:
     juce::File file(const std::string& name) { return juce::File(dir_.file(name)); }
+    // An empty one too: replaceWithData deletes the file for no data.
     juce::File fileWith(const std::string& name, const std::string& content) {
         juce::File f = file(name);
-        f.replaceWithData(content.data(), content.size());
+        EXPECT_TRUE(f.deleteFile() && f.create());
+        EXPECT_TRUE(content.empty() || f.replaceWithData(content.data(), content.size()));
         return f;
     }
     static std::string contentOf(const juce::File& f) {
@@ -260,30 +266,59 @@ TEST_F(MixFileTest, SavingOverAFileKeepsItsOrderAndTheKeysOfOthers) {
         << "one byte per character survives a load and a save";
 }
 
-TEST_F(MixFileTest, ForeignAndDamagedFilesLoadEveryDefaultAndAreNotWrittenBackHalfRead) {
-    std::vector<std::pair<std::string, std::string>> broken = {
-        {"foreign", bytes("<?xml version=\"1.0\"?><PROPERTIES/>")},
-        {"empty", ""},
-        {"magic only", "PROP"},
-        {"count cut", bytes("PROP\x1f\0")},
-        {"negative count", bytes("PROP\xff\xff\xff\xff"
-                                 "Phono\0"
-                                 "1\0")},
-        {"cut in a key", kNewMix.substr(0, 300)},
-        {"cut after a key", kNewMix.substr(0, kNewMix.find("MixBypass") + 10)},
-        {"last zero missing", kNewMix.substr(0, kNewMix.size() - 1)},
-        {"lower-case magic", "prop" + kNewMix.substr(4)},
-        {"compressed and broken", bytes("CPRP\x78\x9c\x63\x62\x60")},
+TEST_F(MixFileTest, ForeignEmptyAndDamagedFilesLoadNoEntryAndSayWhy) {
+    const std::string compressed = bytes(
+        "CPRP"
+        "\x78\x9c\x63\x62\x60\x60\xf0\x48\x4d\x4c\x09\xc8\xc8\xcf\x4b\x2d\x66\x30\x34\x32"
+        "\xd7\x33\x65\x00\x71\xf2\x19\x0c\x19\x00\x66\xc2\x07\x14");
+    const std::string oversized = bytes(
+                                      "PROP"
+                                      "\x01\0\0\0"
+                                      "HeadPhones\0") +
+                                  std::string(1 << 20, '1') + std::string(1, '\0');
+    using S = MixFile::Status;
+    const std::vector<std::tuple<std::string, std::string, S>> broken = {
+        {"foreign", bytes("<?xml version=\"1.0\"?><PROPERTIES/>"), S::NotAMix},
+        {"lower-case magic", "prop" + kNewMix.substr(4), S::NotAMix},
+        {"shorter than the magic", "PRO", S::NotAMix},
+        {"empty", "", S::Empty},
+        {"magic only", "PROP", S::Damaged},
+        {"count cut", bytes("PROP\x1f\0"), S::Damaged},
+        {"negative count",
+         bytes("PROP\xff\xff\xff\xff"
+               "Phono\0"
+               "1\0"),
+         S::Damaged},
+        {"cut in a key", kNewMix.substr(0, 300), S::Damaged},
+        {"cut after a key", kNewMix.substr(0, kNewMix.find("MixBypass") + 10), S::Damaged},
+        {"last zero missing", kNewMix.substr(0, kNewMix.size() - 1), S::Damaged},
+        {"stray bytes after the last entry", kNewMix + "x", S::Damaged},
+        {"a zero after the last entry", kNewMix + std::string(1, '\0'), S::Damaged},
+        {"oversized", oversized, S::Damaged},
+        {"compressed and broken", bytes("CPRP\x78\x9c\x63\x62\x60"), S::Damaged},
+        {"compressed without its checksum", compressed.substr(0, compressed.size() - 4),
+         S::Damaged},
+        {"compressed with a wrong checksum", compressed.substr(0, compressed.size() - 1) + "\x15",
+         S::Damaged},
+        {"compressed with stray bytes after", compressed + "x", S::Damaged},
     };
-    for (const auto& [what, content] : broken) {
+    const juce::String reasons[] = {"", "", "empty", "not a mix file", "damaged"};
+    for (const auto& [what, content, status] : broken) {
         juce::PropertySet mix;
         setNumber(mix, "HeadPhones", 99);
-        EXPECT_FALSE(MixFile::load(fileWith("broken.imx", content), mix)) << what;
+        const MixFile::Reading reading = MixFile::load(fileWith("broken.imx", content), mix);
+        EXPECT_FALSE(reading) << what;
+        EXPECT_EQ(reading.status, status) << what;
+        EXPECT_EQ(reading.reason, reasons[int(status)]) << what;
         expectEveryDefault(mix);
     }
     juce::PropertySet mix;
-    EXPECT_FALSE(MixFile::load(file("missing.imx"), mix));
+    MixFile::Reading missing = MixFile::load(file("missing.imx"), mix);
+    EXPECT_EQ(missing.status, S::Unreadable);
+    EXPECT_EQ(missing.reason, "No such file or directory");
     expectEveryDefault(mix);
+    ASSERT_TRUE(file("Folder.imx").createDirectory());
+    EXPECT_EQ(MixFile::load(file("Folder.imx"), mix).reason, "it is a folder");
 
     juce::File cut = fileWith("Cut.imx", kNewMix.substr(0, 300));
     juce::PropertySet one;
@@ -295,10 +330,40 @@ TEST_F(MixFileTest, ForeignAndDamagedFilesLoadEveryDefaultAndAreNotWrittenBackHa
                                     "1\0"));
 }
 
-TEST_F(MixFileTest, AFailedSaveLeavesTheTargetAndNoTemporaryFile) {
+TEST_F(MixFileTest, AFailedSaveSaysWhyAndLeavesTheTargetAndNoTemporaryFile) {
     ASSERT_TRUE(file("Busy.imx").getChildFile("inside").create());
-    EXPECT_FALSE(MixFile::save(file("Busy.txt"), newMix()));
+    juce::Result saved = MixFile::save(file("Busy.txt"), newMix());
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.getErrorMessage(), "a folder of that name is in the way");
     EXPECT_TRUE(file("Busy.imx").isDirectory());
+    EXPECT_EQ(juce::File(dir_.path()).getNumberOfChildFiles(juce::File::findFilesAndDirectories),
+              1);
+
+    ASSERT_TRUE(file("plain").replaceWithText("a file"));
+    saved = MixFile::save(file("plain").getChildFile("Mix.imx"), newMix());
+    EXPECT_EQ(saved.getErrorMessage(), "Not a directory");
+    EXPECT_EQ(contentOf(file("plain")), "a file");
+}
+
+// A file-size limit stands in for a full disk: the write stops part-way.
+TEST_F(MixFileTest, AWriteCutShortKeepsTheOldFile) {
+    const std::string old = bytes(
+        "PROP"
+        "\x01\0\0\0"
+        "Phono\0"
+        "1\0");
+    const juce::File target = fileWith("Full.imx", old);
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const juce::Result saved = MixFile::save(target, newMix());
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(saved.getErrorMessage(), "File too large");
+    EXPECT_EQ(contentOf(target), old);
     EXPECT_EQ(juce::File(dir_.path()).getNumberOfChildFiles(juce::File::findFilesAndDirectories),
               1);
 }

@@ -199,7 +199,7 @@ TEST_F(PanelWindowTest, WindowShadeWithoutAUnitIsIgnored) {
     EXPECT_EQ(window.getHeight(), 615);
 }
 
-TEST_F(PanelWindowTest, AMixSavedAsTextBecomesAnImxFileAndADamagedOneLoadsTheDefaults) {
+TEST_F(PanelWindowTest, AMixSavedAsTextBecomesAnImxFileAndAForeignOneChangesNothing) {
     open();
     ASSERT_TRUE(pumpUntil([&] { return unitButtonsRead(); }));
     main().getHeadphoneKnob().setValue(127.5);
@@ -222,12 +222,12 @@ TEST_F(PanelWindowTest, AMixSavedAsTextBecomesAnImxFileAndADamagedOneLoadsTheDef
 
     const juce::File foreign = folder.getChildFile("foreign.imx");
     ASSERT_TRUE(foreign.replaceWithText("JUNKJUNKJUNK"));
+    const double mainFader = main().getMixer().getMain().getFader();
     main().loadMixFrom(foreign);
-    EXPECT_FALSE(main().getPhonoButton().getToggleState());
-    EXPECT_DOUBLE_EQ(main().getHeadphoneKnob().getValue(), 0.0);
-    EXPECT_DOUBLE_EQ(main().getMixer().getPlayback().getFader(), 255.0);
-    EXPECT_DOUBLE_EQ(main().getMixer().getMain().getFader(), 255.0);
-    EXPECT_DOUBLE_EQ(main().getMixer().getStrip(1).getLeft().getFader(), 0.0);
+    juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
+    EXPECT_TRUE(main().getPhonoButton().getToggleState());
+    EXPECT_DOUBLE_EQ(main().getHeadphoneKnob().getValue(), 127.5);
+    EXPECT_DOUBLE_EQ(main().getMixer().getMain().getFader(), mainFader);
 }
 
 // The window on the screen of the virtual X server. Always-on-top is set on
