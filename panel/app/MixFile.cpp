@@ -129,7 +129,7 @@ juce::File MixFile::withMixExtension(const juce::File& chosen) {
 MixFile::Reading MixFile::load(const juce::File& file, juce::PropertySet& entries) {
     entries.clear();
     Entries read;
-    const Reading reading = readEntries(file, read);
+    Reading reading = readEntries(file, read);
     for (const MixFileFormat::Entry& entry : read)
         entries.setValue(fromBytes(entry.key), fromBytes(entry.value));
     return reading;
@@ -144,7 +144,7 @@ juce::Result MixFile::save(const juce::File& chosen, const juce::PropertySet& en
     juce::PropertySet values(entries);  // its list is reachable only through a mutable set
     mergeInto(merged, values.getAllProperties());
     const juce::TemporaryFile temporary(target, juce::TemporaryFile::useHiddenFile);
-    const juce::Result written = writeAll(temporary.getFile(), MixFileFormat::serialize(merged));
+    juce::Result written = writeAll(temporary.getFile(), MixFileFormat::serialize(merged));
     if (written.failed())
         return written;
     if (!temporary.getFile().replaceFileIn(target))

@@ -47,7 +47,7 @@ protected:
     MainComp& main() { return window_->getMainComp(); }
     // An empty one too: replaceWithData deletes the file for no data.
     juce::File fileWith(const std::string& name, const std::string& content) {
-        const juce::File file = folder_.getChildFile(name);
+        juce::File file = folder_.getChildFile(name);
         EXPECT_TRUE(file.deleteFile() && file.create());
         EXPECT_TRUE(content.empty() || file.replaceWithData(content.data(), content.size()));
         return file;
