@@ -1,5 +1,6 @@
 #pragma once
 #include "MainWindow.h"
+#include "QuitOnTerminate.h"
 #include "ScreenshotRun.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -32,4 +33,5 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ScreenshotRun> screenshots_;
     bool reportEvents_ = false;
+    QuitOnTerminate quitOnTerminate_;
 };

@@ -1,0 +1,93 @@
+#include "ActionPicker.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr int kWidth = 725;
+constexpr int kHeight = 620;
+
+const char* const kKeys[] = {"Tab",  "shift+Tab", "Left", "Right", "Up",     "Down",  "Prior",
+                             "Next", "Home",      "End",  "space", "Return", "Escape"};
+const char* const kTitleButtons[] = {"AlwaysOnTop", "WinShade", "Minimize"};
+const char kNameCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789#-.";
+
+}  // namespace
+
+Action ActionPicker::next() {
+    struct Choice {
+        int weight;
+        Action (ActionPicker::*make)();
+    };
+    static const Choice kChoices[] = {
+        {36, &ActionPicker::click},    {5, &ActionPicker::menu},   {14, &ActionPicker::drag},
+        {20, &ActionPicker::key},      {7, &ActionPicker::rename}, {8, &ActionPicker::titleButton},
+        {10, &ActionPicker::busFault},
+    };
+    int total = 0;
+    for (const Choice& choice : kChoices)
+        total += choice.weight;
+    int draw = random_.below(total);
+    for (const Choice& choice : kChoices) {
+        if (draw < choice.weight)
+            return (this->*choice.make)();
+        draw -= choice.weight;
+    }
+    return click();
+}
+
+Action ActionPicker::click() {
+    const std::string button = random_.below(10) == 0 ? "3" : "1";
+    return {"click", {number(0, kWidth - 1), number(0, kHeight - 1), button}};
+}
+
+// A right click, then Escape (choice 0) or a click on the first or second item.
+Action ActionPicker::menu() {
+    return {"menu", {number(0, kWidth - 1), number(0, kHeight - 1), number(0, 2)}};
+}
+
+Action ActionPicker::drag() {
+    const int x = random_.between(0, kWidth - 1);
+    const int y = random_.between(0, kHeight - 1);
+    return {"drag",
+            {std::to_string(x), std::to_string(y), std::to_string(x + random_.between(-150, 150)),
+             std::to_string(y + random_.between(-150, 150)), number(2, 6)}};
+}
+
+Action ActionPicker::key() {
+    return {"key", {kKeys[random_.below(int(std::size(kKeys)))]}};
+}
+
+// The name editor of unit 1 to 4, up to seven characters (one more than a
+// name holds), then Return or Escape.
+Action ActionPicker::rename() {
+    const std::string unit = number(1, 4);
+    const std::string text = ":" + nameText();
+    return {"rename", {unit, text, random_.below(3) == 0 ? "escape" : "return"}};
+}
+
+std::string ActionPicker::nameText() {
+    std::string text;
+    const int length = random_.between(0, 7);
+    for (int i = 0; i < length; ++i)
+        text += kNameCharacters[random_.below(int(sizeof kNameCharacters) - 1)];
+    return text;
+}
+
+Action ActionPicker::titleButton() {
+    return {"title", {kTitleButtons[random_.below(int(std::size(kTitleButtons)))]}};
+}
+
+// Faults of the bus: units leaving and coming back, the driver away, slow units.
+Action ActionPicker::busFault() {
+    const std::string unit = number(1, 2);
+    switch (random_.below(5)) {
+    case 0: return {"bus", {"unplug", unit}};
+    case 1: return {"bus", {"plug", unit}};
+    case 2: return {"bus", {"set", "driver", random_.below(2) == 0 ? "Present=0" : "Present=1"}};
+    default: {
+        const char* const delays[] = {"IoDelayMs=0", "IoDelayMs=300", "IoDelayMs=3000"};
+        return {"bus", {"set", unit, delays[random_.below(3)]}};
+    }
+    }
+}

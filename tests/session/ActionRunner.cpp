@@ -1,0 +1,202 @@
+#include "ActionRunner.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// The window's drawn title bar and what lies on it and below it.
+constexpr int kTitleBar = 23;
+constexpr int kButtonY = 2 + 11;
+constexpr int kCloseLeft = 697;
+constexpr int kFileButtonsLeft = 571, kFileButtonsRight = 688;
+constexpr int kFileButtonsTop = kTitleBar + 506, kFileButtonsBottom = kTitleBar + 539;
+constexpr int kShadeHeight = 159;
+constexpr int kNormalHeight = 620;
+
+int titleButtonX(const std::string& name) {
+    if (name == "AlwaysOnTop")
+        return 637 + 14;
+    if (name == "WinShade")
+        return 657 + 14;
+    if (name == "Minimize")
+        return 677 + 14;
+    return -1;
+}
+
+// The middle of unit k's name label, under its button in the unit selector.
+int nameLabelX(int unit) {
+    return 583 + 10 + ((unit - 1) % 2) * 42 + 17;
+}
+int nameLabelY(int unit) {
+    return kTitleBar + 402 + (unit <= 2 ? 49 : 88) + 7;
+}
+
+void pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+}  // namespace
+
+bool ActionRunner::run(const Action& action) {
+    const std::string& verb = action.verb;
+    if (verb == "click")
+        return click(action);
+    if (verb == "menu")
+        return menu(action);
+    if (verb == "drag")
+        return drag(action);
+    if (verb == "key") {
+        window_.key(action.word(0));
+        return true;
+    }
+    if (verb == "rename")
+        return rename(action);
+    if (verb == "title")
+        return titleButton(action);
+    if (verb == "bus")
+        return bus(action);
+    if (verb == "heal")
+        return heal();
+    if (verb == "check")
+        return check();
+    note_("unknown action: " + action.text());
+    return false;
+}
+
+ActionRunner::Point ActionRunner::land(int x, int y, bool belowTitleBar) {
+    const int width = std::max(1, window_.width());
+    const int height = std::max(kTitleBar + 1, window_.height());
+    const int top = belowTitleBar ? kTitleBar : 0;
+    Point point{std::clamp(x, 0, width - 1), std::max(y, 0)};
+    if (point.y >= height || point.y < top)
+        point.y = top + point.y % (height - top);
+    if (point.x >= kCloseLeft && point.y < kTitleBar)
+        point.y += kTitleBar;
+    const bool onFileButtons = point.x >= kFileButtonsLeft && point.x <= kFileButtonsRight &&
+                               point.y >= kFileButtonsTop && point.y <= kFileButtonsBottom;
+    if (onFileButtons)
+        point.y = kFileButtonsTop - 1 - (point.y - kFileButtonsTop);
+    return point;
+}
+
+bool ActionRunner::click(const Action& action) {
+    const Point at = land(action.number(0), action.number(1), false);
+    window_.click(at.x, at.y, action.number(2) == 3 ? 3 : 1);
+    return true;
+}
+
+// A right click opens a menu where it lands (the background's knob motion, a
+// label's edit menu); Escape or a click on one of its first items ends it.
+bool ActionRunner::menu(const Action& action) {
+    const Point at = land(action.number(0), action.number(1), false);
+    window_.click(at.x, at.y, 3);
+    pause(300);
+    const int choice = action.number(2);
+    if (choice == 0) {
+        window_.key("Escape");
+        return true;
+    }
+    const Point item = land(at.x + 25, at.y + 12 + 22 * (choice - 1), false);
+    window_.click(item.x, item.y, 1);
+    return true;
+}
+
+// Drags start below the title bar: one on the title bar would move the window.
+bool ActionRunner::drag(const Action& action) {
+    const Point from = land(action.number(0), action.number(1), true);
+    const Point to = land(action.number(2), action.number(3), true);
+    const int steps = std::clamp(action.number(4), 1, 20);
+    window_.moveTo(from.x, from.y);
+    window_.press(1);
+    for (int step = 1; step <= steps; ++step) {
+        pause(30);
+        window_.moveTo(from.x + (to.x - from.x) * step / steps,
+                       from.y + (to.y - from.y) * step / steps);
+    }
+    window_.release(1);
+    return true;
+}
+
+// The typed text follows a ':' so that an empty name is a word of the log too.
+bool ActionRunner::rename(const Action& action) {
+    const int unit = std::clamp(action.number(0), 1, 4);
+    const std::string text = action.word(1).empty() ? "" : action.word(1).substr(1);
+    window_.doubleClick(nameLabelX(unit), nameLabelY(unit));
+    pause(250);
+    window_.type(text);
+    pause(50);
+    window_.key(action.word(2) == "escape" ? "Escape" : "Return");
+    return true;
+}
+
+bool ActionRunner::titleButton(const Action& action) {
+    const int x = titleButtonX(action.word(0));
+    if (x < 0) {
+        note_("unknown title-bar button: " + action.word(0));
+        return false;
+    }
+    window_.click(x, kButtonY, 1);
+    return true;
+}
+
+bool ActionRunner::bus(const Action& action) {
+    const int code = bus_.run(action.words);
+    if (code < 0) {
+        note_("the bus tool did not end within its time: " + action.text());
+        return false;
+    }
+    if (code != 0)
+        note_("the bus tool ended with " + std::to_string(code));
+    return true;
+}
+
+bool ActionRunner::heal() {
+    if (!bus_.heal()) {
+        note_("the bus could not be made healthy");
+        return false;
+    }
+    pause(kSettleMs);
+    return true;
+}
+
+int ActionRunner::pressShade(int heightBefore) {
+    window_.click(titleButtonX("WinShade"), kButtonY, 1);
+    for (int waited = 0; waited < kAnswerMs; waited += 50) {
+        const int height = window_.height();
+        if (height != 0 && height != heightBefore)
+            return height;
+        pause(50);
+    }
+    return 0;
+}
+
+// The window answers when its shade button changes its height. A shade button
+// pressed while no unit was attached stays on with the window unchanged, so
+// its next press only turns it off: one more press then shows the strip.
+bool ActionRunner::check() {
+    window_.key("Escape");
+    if (window_.isMinimised())
+        window_.restore();
+    const int before = window_.height();
+    int after = pressShade(before);
+    if (after == 0) {
+        note_("the shade button changed nothing: pressed again");
+        after = pressShade(before);
+    }
+    if (after != kShadeHeight && after != kNormalHeight) {
+        note_("the window did not answer: height " + std::to_string(before) + ", then " +
+              std::to_string(after));
+        return false;
+    }
+    const int back = pressShade(after);
+    if (back != kShadeHeight && back != kNormalHeight) {
+        note_("the window did not answer the second press: height " + std::to_string(after) +
+              ", then " + std::to_string(back));
+        return false;
+    }
+    note_("the window answers: height " + std::to_string(before) + " -> " + std::to_string(after) +
+          " -> " + std::to_string(back));
+    return true;
+}

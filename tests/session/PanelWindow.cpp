@@ -1,0 +1,202 @@
+#include "PanelWindow.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace {
+
+const char* const kWindowName = "LUMORA 1394 Control Panel";
+constexpr int kSearchDepth = 4;
+
+// Windows come and go while the session looks at them: an error about a
+// window that has just gone is expected, not fatal.
+int ignoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+void pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+}  // namespace
+
+PanelWindow::~PanelWindow() {
+    if (display_ != nullptr)
+        XCloseDisplay(display_);
+}
+
+bool PanelWindow::open(const std::string& display) {
+    XSetErrorHandler(ignoreXError);
+    display_ = XOpenDisplay(display.c_str());
+    int event, error, major, minor;
+    return display_ != nullptr && XTestQueryExtension(display_, &event, &error, &major, &minor);
+}
+
+// The name's bytes, whatever type JUCE gave the property (STRING or UTF8_STRING).
+bool PanelWindow::hasPanelName(Window window) {
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    const bool read =
+        XGetWindowProperty(display_, window, XA_WM_NAME, 0, 64, False, AnyPropertyType, &type,
+                           &format, &count, &after, &data) == Success;
+    const bool same = read && data != nullptr && format == 8 &&
+                      std::string(reinterpret_cast<char*>(data), count) == kWindowName;
+    if (data != nullptr)
+        XFree(data);
+    return same;
+}
+
+// A window manager puts the panel's window inside a frame of its own: look
+// a few levels down.
+Window PanelWindow::search(Window parent, int depth) {
+    Window root, up, found = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display_, parent, &root, &up, &children, &count) == 0)
+        return 0;
+    for (unsigned i = count; i-- > 0 && found == 0;) {
+        if (hasPanelName(children[i]))
+            found = children[i];
+        else if (depth > 0)
+            found = search(children[i], depth - 1);
+    }
+    if (children != nullptr)
+        XFree(children);
+    return found;
+}
+
+bool PanelWindow::find() {
+    window_ = search(DefaultRootWindow(display_), kSearchDepth);
+    return window_ != 0;
+}
+
+int PanelWindow::width() {
+    XWindowAttributes attributes;
+    return find() && XGetWindowAttributes(display_, window_, &attributes) ? attributes.width : 0;
+}
+
+int PanelWindow::height() {
+    XWindowAttributes attributes;
+    return find() && XGetWindowAttributes(display_, window_, &attributes) ? attributes.height : 0;
+}
+
+long PanelWindow::wmState() {
+    const Atom state = XInternAtom(display_, "WM_STATE", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    long value = -1;
+    if (XGetWindowProperty(display_, window_, state, 0, 2, False, state, &type, &format, &count,
+                           &after, &data) == Success &&
+        data != nullptr && count > 0 && format == 32)
+        value = reinterpret_cast<long*>(data)[0];
+    if (data != nullptr)
+        XFree(data);
+    return value;
+}
+
+bool PanelWindow::isMinimised() {
+    XWindowAttributes attributes;
+    if (!find() || !XGetWindowAttributes(display_, window_, &attributes))
+        return false;
+    return wmState() == IconicState || attributes.map_state != IsViewable;
+}
+
+void PanelWindow::restore() {
+    if (!find())
+        return;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window_;
+    event.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;  // from a pager: the window manager obeys
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XMapRaised(display_, window_);
+    sync();
+    for (int waited = 0; waited < 2000 && isMinimised(); waited += 50)
+        pause(50);
+}
+
+void PanelWindow::moveTo(int x, int y) {
+    if (!find())
+        return;
+    int rootX, rootY;
+    Window child;
+    XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), x, y, &rootX, &rootY,
+                          &child);
+    XTestFakeMotionEvent(display_, -1, rootX, rootY, CurrentTime);
+    sync();
+}
+
+void PanelWindow::press(int button) {
+    XTestFakeButtonEvent(display_, unsigned(button), True, CurrentTime);
+    sync();
+}
+
+void PanelWindow::release(int button) {
+    XTestFakeButtonEvent(display_, unsigned(button), False, CurrentTime);
+    sync();
+}
+
+void PanelWindow::click(int x, int y, int button) {
+    moveTo(x, y);
+    pause(20);
+    press(button);
+    pause(40);
+    release(button);
+}
+
+void PanelWindow::doubleClick(int x, int y) {
+    click(x, y, 1);
+    pause(60);
+    press(1);
+    pause(30);
+    release(1);
+}
+
+void PanelWindow::tapKeycode(unsigned keycode, bool shift) {
+    const unsigned shiftKey = XKeysymToKeycode(display_, XK_Shift_L);
+    if (shift)
+        XTestFakeKeyEvent(display_, shiftKey, True, CurrentTime);
+    XTestFakeKeyEvent(display_, keycode, True, CurrentTime);
+    XTestFakeKeyEvent(display_, keycode, False, CurrentTime);
+    if (shift)
+        XTestFakeKeyEvent(display_, shiftKey, False, CurrentTime);
+    sync();
+}
+
+void PanelWindow::key(const std::string& name) {
+    const bool shift = name.rfind("shift+", 0) == 0;
+    const KeySym symbol = XStringToKeysym((shift ? name.substr(6) : name).c_str());
+    const unsigned keycode = symbol == NoSymbol ? 0 : XKeysymToKeycode(display_, symbol);
+    if (keycode != 0)
+        tapKeycode(keycode, shift);
+}
+
+// Printable ASCII characters are their own key symbols; those on a key's
+// second level need Shift.
+void PanelWindow::type(const std::string& text) {
+    for (char c : text) {
+        const KeySym symbol = KeySym(static_cast<unsigned char>(c));
+        const unsigned keycode = XKeysymToKeycode(display_, symbol);
+        if (keycode == 0)
+            continue;
+        tapKeycode(keycode, XkbKeycodeToKeysym(display_, KeyCode(keycode), 0, 0) != symbol);
+        pause(15);
+    }
+}
+
+void PanelWindow::sync() {
+    XSync(display_, False);
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <X11/Xlib.h>
+#include <string>
+
+// The panel's window as a person at the display meets it, through the X test
+// extension: pointer moves, clicks and keys land wherever the window is now.
+// The window is found again by its name before each use, since JUCE may
+// replace its native window.
+class PanelWindow {
+public:
+    PanelWindow() = default;
+    ~PanelWindow();
+    PanelWindow(const PanelWindow&) = delete;
+    PanelWindow& operator=(const PanelWindow&) = delete;
+
+    bool open(const std::string& display);
+    // Looks the window up by name; false when there is none.
+    bool find();
+    int width();
+    int height();
+    bool isMinimised();
+    // Asks the window manager to show a minimised window again.
+    void restore();
+
+    // Points are in the window's own coordinates.
+    void moveTo(int x, int y);
+    void click(int x, int y, int button);
+    void doubleClick(int x, int y);
+    void press(int button);
+    void release(int button);
+    // A key by its X name ("Tab", "Prior", "space"), "shift+" before it for Shift.
+    void key(const std::string& name);
+    void type(const std::string& text);
+    void sync();
+
+private:
+    Window search(Window parent, int depth);
+    bool hasPanelName(Window window);
+    long wmState();
+    void tapKeycode(unsigned keycode, bool shift);
+
+    Display* display_ = nullptr;
+    Window window_ = 0;
+};

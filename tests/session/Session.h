@@ -1,0 +1,58 @@
+#pragma once
+#include "ActionLog.h"
+#include "ActionPicker.h"
+#include "ActionRunner.h"
+#include "BusControl.h"
+#include "PanelWindow.h"
+#include "SessionOptions.h"
+#include "SessionWorld.h"
+#include "Subprocess.h"
+#include "VirtualDisplay.h"
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+// One random session against a running panel: its world, display and bus set
+// up, the actions done (drawn from the seed or read from a log) with the bus
+// made healthy and the window's answer checked every 10 s, then the end:
+// the panel alive, ended by SIGTERM with status 0, no sanitizer report, the
+// bus file whole with both units and the name typed last.
+class Session {
+public:
+    explicit Session(SessionOptions options) : options_(std::move(options)) {}
+
+    // 0 passed, 1 a fault found, 2 the session could not be set up.
+    int run();
+
+private:
+    bool setUp();
+    bool startPanel();
+    void randomActions();
+    void replayActions();
+    // Logs and runs one action, then checks that the panel still runs and
+    // shows a minimised window again.
+    bool perform(const Action& action);
+    void finish();
+    bool endPanel();
+    bool checkWorld();
+    std::string sanitizerReport();
+    bool fail(const std::string& reason);
+    void report();
+    double elapsed() const;
+    std::string finalName() const;
+
+    SessionOptions options_;
+    SessionWorld world_;
+    VirtualDisplay display_;
+    std::string displayName_;
+    ActionLog log_;
+    std::string logPath_;
+    std::unique_ptr<BusControl> bus_;
+    PanelWindow window_;
+    std::unique_ptr<ActionRunner> runner_;
+    Subprocess panel_;
+    std::chrono::steady_clock::time_point start_;
+    std::string failure_;
+    int actions_ = 0;
+};
