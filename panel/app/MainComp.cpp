@@ -4,6 +4,7 @@
 #include "KnobMotion.h"
 #include "MixFile.h"
 #include "PanelState.h"
+#include "RenameStep.h"
 #include "SkinData.h"
 #include "SkinImage.h"
 #include "UnitQueries.h"
@@ -47,7 +48,14 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, C
       line_(unit),
       unitSelect_(unit),
       mixer_(unit, state, model),
-      controlPanel_(settings) {
+      controlPanel_(settings),
+      history_([this](const juce::PropertySet& mix) { applyMix(mix); },
+               [this] {
+                   juce::PropertySet mix;
+                   collectMix(mix);
+                   return mix;
+               }),
+      gestures_(*this, [this] { history_.recordChange(); }) {
     // The tooltip look draws nothing while the panel state hides tips, and
     // nothing shows them; a tooltip window would only cost its polling.
     if (state_.getTooltipsShown())
@@ -65,6 +73,14 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, C
     setOpaque(true);
     refreshFromUnit();
     readKnobMotion();
+    unitSelect_.onRenamed = [this](int index, const juce::String& before,
+                                   const juce::String& after) {
+        auto rename = [this](int which, const juce::String& name) {
+            unitSelect_.renameUnit(which, name);
+        };
+        history_.recordAction(std::make_unique<RenameStep>(rename, index, before, after),
+                              "Unit " + juce::String(index + 1) + " name");
+    };
 }
 
 // The unit is told that the panel lets go of it.
@@ -150,6 +166,7 @@ void MainComp::refreshFromUnit() {
     phono_.setToggleState(phono);
     line_.refreshFromUnit();
     mixer_.refreshFromUnit();
+    history_.show(unit_.selectedUnitPath());
 }
 
 // Re-opening the first unit is bounded in time, so a unit that is listed
@@ -189,10 +206,48 @@ void MainComp::mouseDown(const juce::MouseEvent& event) {
     if (!event.mods.isRightButtonDown())
         return;
     juce::Component::SafePointer<MainComp> self(this);
-    createKnobMotionMenu().showMenuAsync(juce::PopupMenu::Options(), [self](int result) {
+    createContextMenu().showMenuAsync(juce::PopupMenu::Options(), [self](int result) {
         if (self != nullptr)
-            self->knobMotionChosen(result);
+            self->contextMenuChosen(result);
     });
+}
+
+juce::PopupMenu MainComp::createContextMenu() const {
+    juce::PopupMenu menu = createKnobMotionMenu();
+    menu.addSeparator();
+    const juce::String undo = history_.undoName();
+    const juce::String redo = history_.redoName();
+    menu.addItem(kUndoItem, undo.isEmpty() ? "Undo" : "Undo " + undo, undo.isNotEmpty());
+    menu.addItem(kRedoItem, redo.isEmpty() ? "Redo" : "Redo " + redo, redo.isNotEmpty());
+    return menu;
+}
+
+void MainComp::contextMenuChosen(int menuResult) {
+    if (menuResult == kUndoItem)
+        history_.undo();
+    else if (menuResult == kRedoItem)
+        history_.redo();
+    else
+        knobMotionChosen(menuResult);
+}
+
+bool MainComp::keyPressed(const juce::KeyPress& key) {
+    const juce::ModifierKeys mods = key.getModifiers();
+    if (!mods.isCommandDown())
+        return false;
+    const int code = juce::CharacterFunctions::toUpperCase(juce::juce_wchar(key.getKeyCode()));
+    if (code == 'Z' && !mods.isShiftDown())
+        return history_.undo() || true;
+    if (code == 'Y' || (code == 'Z' && mods.isShiftDown()))
+        return history_.redo() || true;
+    return false;
+}
+
+// A key let go ends a keyboard gesture on whichever control had the focus.
+bool MainComp::keyStateChanged(bool isKeyDown) {
+    if (!isKeyDown)
+        gestures_.keyGestureEnded();
+    return false;
 }
 
 juce::PopupMenu MainComp::createKnobMotionMenu() const {
@@ -236,7 +291,7 @@ void MainComp::collectMix(juce::PropertySet& mix) {
     mixer_.saveState(mix);
 }
 
-void MainComp::applyMix(juce::PropertySet& mix) {
+void MainComp::applyMix(const juce::PropertySet& mix) {
     phono_.setToggleState(MixKeys::readSwitch(mix, kMixKeys[0], 0));
     headphones_.setValue(MixKeys::readNumber(mix, kMixKeys[1], 0));
     input1_.loadState(mix);
@@ -290,6 +345,7 @@ void MainComp::loadMixFrom(const juce::File& file) {
         return;
     }
     applyMix(mix);
+    history_.recordChange("Load mix");
 }
 
 void MainComp::showMixAlert(const juce::MessageBoxOptions& options,

@@ -1,8 +1,10 @@
 #pragma once
 #include "ControlPanel.h"
 #include "DualKnob.h"
+#include "GestureWatch.h"
 #include "KnobCtl.h"
 #include "MixKeys.h"
+#include "MixHistory.h"
 #include "MixMod.h"
 #include "NoDevice.h"
 #include "SkinBackdrop.h"
@@ -34,6 +36,9 @@ class MainComp : public juce::Component,
 public:
     static constexpr int kWidth = 725;
     static constexpr int kHeight = 620;
+    // The context menu's own items, beside the knob motion's 3 and 4.
+    static constexpr int kUndoItem = 10;
+    static constexpr int kRedoItem = 11;
     // Its own entries of a mix; the sections write theirs.
     static constexpr std::array<MixKey, 2> kMixKeys{{
         {"Phono", MixKey::Switch, 0.0},
@@ -56,11 +61,19 @@ public:
     // The "Knob Motion" menu as a right click shows it, and its result.
     juce::PopupMenu createKnobMotionMenu() const;
     void knobMotionChosen(int menuResult);
+    // The right click's menu: the knob motion, then undo and redo with what they undo.
+    juce::PopupMenu createContextMenu() const;
+    void contextMenuChosen(int menuResult);
+
+    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
+    bool keyPressed(const juce::KeyPress& key) override;
+    bool keyStateChanged(bool isKeyDown) override;
+    MixHistory& getHistory() { return history_; }
     bool isCircular() const { return circular_; }
 
     // The mix as a set of entries, and a mix set on the controls.
     void collectMix(juce::PropertySet& mix);
-    void applyMix(juce::PropertySet& mix);
+    void applyMix(const juce::PropertySet& mix);
     // What the dialogs hand over: the file chosen to save to or load from.
     // A file there that cannot be read as a mix is replaced only once the user
     // agrees; true when the mix was written at once.
@@ -120,4 +133,6 @@ private:
     ControlPanel controlPanel_;
     std::unique_ptr<juce::FileChooser> chooser_;
     bool circular_ = true;
+    MixHistory history_;
+    GestureWatch gestures_;
 };

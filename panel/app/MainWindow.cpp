@@ -94,6 +94,12 @@ void MainWindow::activeWindowStatusChanged() {
         mainComp_->getControlPanel().refreshFromDriver();
 }
 
+bool MainWindow::keyPressed(const juce::KeyPress& key) {
+    if (shade_ == nullptr && mainComp_->keyPressed(key))
+        return true;
+    return juce::DialogWindow::keyPressed(key);
+}
+
 // The main component has handled a change of the units; the strip follows it.
 void MainWindow::actionListenerCallback(const juce::String& message) {
     if (message == "ConfigChange") {

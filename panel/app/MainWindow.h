@@ -35,6 +35,8 @@ public:
     void paint(juce::Graphics& g) override;
     // Coming to the front, the window shows the driver's settings anew.
     void activeWindowStatusChanged() override;
+    // Keys that no control took: the main component's shortcuts (undo, redo).
+    bool keyPressed(const juce::KeyPress& key) override;
     // Calls back once the window has been painted for the first time.
     void whenFirstPainted(std::function<void()> callback);
 

@@ -68,11 +68,25 @@ void UnitSelect::changeListenerCallback(juce::ChangeBroadcaster* source) {
         UnitName& label = labels_[size_t(k)];
         if (source != &label)
             continue;
-        char name[UnitNameText::kMaxLength + 1] = {};
-        UnitNameText::toUnitBytes(label.getText(), name);
-        buttons_[size_t(k)].setButtonText(UnitNameText::buttonText(k, name));
-        unit_.SetUnitName(k, name);
+        const juce::String before = shownName(k);
+        const juce::String after = label.getText();
+        renameUnit(k, after);
+        if (onRenamed)
+            onRenamed(k, before, after);
     }
+}
+
+void UnitSelect::renameUnit(int index, const juce::String& name) {
+    char bytes[UnitNameText::kMaxLength + 1] = {};
+    UnitNameText::toUnitBytes(name, bytes);
+    buttons_[size_t(index)].setButtonText(UnitNameText::buttonText(index, bytes));
+    labels_[size_t(index)].setText(name, juce::dontSendNotification);
+    unit_.SetUnitName(index, bytes);
+}
+
+juce::String UnitSelect::shownName(int index) {
+    const juce::String text = buttons_[size_t(index)].getButtonText();
+    return text == "Unit " + juce::String(index + 1) ? juce::String() : text;
 }
 
 void UnitSelect::rebuild() {

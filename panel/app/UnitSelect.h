@@ -7,6 +7,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <array>
+#include <functional>
 
 class AvcUnit;
 
@@ -30,6 +31,10 @@ public:
     void rebuild();
     // The buttons' messages "1" to "4".
     void unitButtonMessage(const juce::String& message);
+    // Gives the unit at the index a name (empty: unnamed) and shows it.
+    void renameUnit(int index, const juce::String& name);
+    // Called after the user committed a new name: the index, the old name, the new.
+    std::function<void(int, const juce::String&, const juce::String&)> onRenamed;
 
     ControlButton& getButton(int index) { return buttons_[size_t(index)]; }
     UnitName& getLabel(int index) { return labels_[size_t(index)]; }
@@ -38,6 +43,8 @@ private:
     void buttonClicked(juce::Button* button) override;
     void changeListenerCallback(juce::ChangeBroadcaster* source) override;
     void setUpUnit(int index);
+    // The name as the user would type it: empty while the button shows the unnamed caption.
+    juce::String shownName(int index);
 
     AvcUnit& unit_;
     std::array<ControlButton, kUnits> buttons_;

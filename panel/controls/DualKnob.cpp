@@ -51,7 +51,7 @@ void DualKnob::saveState(juce::PropertySet& mix) const {
     MixKeys::write(mix, kRightLine, 0, outer_.getValue());
 }
 
-void DualKnob::loadState(juce::PropertySet& mix) {
+void DualKnob::loadState(const juce::PropertySet& mix) {
     inner_.setValue(MixKeys::readNumber(mix, kLeftLine, 0));
     outer_.setValue(MixKeys::readNumber(mix, kRightLine, 0));
     rememberValues();

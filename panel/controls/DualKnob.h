@@ -18,7 +18,7 @@ public:
     void refreshFromUnit();
     // "LeftLine" is the inner knob, "RightLine" the outer ring.
     void saveState(juce::PropertySet& mix) const;
-    void loadState(juce::PropertySet& mix);
+    void loadState(const juce::PropertySet& mix);
     void setLinearDrag(bool linear);
 
     KnobCtl& getInnerKnob() { return inner_; }
