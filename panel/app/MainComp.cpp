@@ -5,6 +5,7 @@
 #include "MixFile.h"
 #include "PanelState.h"
 #include "RenameStep.h"
+#include "SnapshotFiles.h"
 #include "SkinData.h"
 #include "SkinImage.h"
 #include "UnitQueries.h"
@@ -214,6 +215,7 @@ void MainComp::mouseDown(const juce::MouseEvent& event) {
 
 juce::PopupMenu MainComp::createContextMenu() const {
     juce::PopupMenu menu = createKnobMotionMenu();
+    menu.addSubMenu("Snapshots", createSnapshotMenu());
     menu.addSeparator();
     const juce::String undo = history_.undoName();
     const juce::String redo = history_.redoName();
@@ -222,8 +224,49 @@ juce::PopupMenu MainComp::createContextMenu() const {
     return menu;
 }
 
+juce::PopupMenu MainComp::createSnapshotMenu() const {
+    juce::PopupMenu menu;
+    const std::string unit = unit_.selectedUnitPath();
+    for (int slot = 1; slot <= SnapshotFiles::kSlots; ++slot) {
+        juce::PopupMenu::Item recall("Recall " + juce::String(slot));
+        recall.itemID = kRecallItem + slot;
+        recall.isEnabled = SnapshotFiles::file(unit, slot).existsAsFile();
+        recall.shortcutKeyDescription = "Ctrl+" + juce::String(slot);
+        menu.addItem(recall);
+    }
+    menu.addSeparator();
+    for (int slot = 1; slot <= SnapshotFiles::kSlots; ++slot) {
+        juce::PopupMenu::Item store("Store " + juce::String(slot));
+        store.itemID = kStoreItem + slot;
+        store.shortcutKeyDescription = "Ctrl+Shift+" + juce::String(slot);
+        menu.addItem(store);
+    }
+    return menu;
+}
+
+void MainComp::storeSnapshot(int slot) {
+    const juce::Result created = SnapshotFiles::folder().createDirectory();
+    if (created.failed()) {
+        tell(kNotSavedTitle, "Could not create the snapshot folder " +
+                                 quoted(SnapshotFiles::folder()) + ": " +
+                                 created.getErrorMessage());
+        return;
+    }
+    writeMix(SnapshotFiles::file(unit_.selectedUnitPath(), slot));
+}
+
+void MainComp::recallSnapshot(int slot) {
+    const juce::File file = SnapshotFiles::file(unit_.selectedUnitPath(), slot);
+    if (file.existsAsFile())
+        loadMixFrom(file, "Recall snapshot " + juce::String(slot));
+}
+
 void MainComp::contextMenuChosen(int menuResult) {
-    if (menuResult == kUndoItem)
+    if (menuResult > kRecallItem && menuResult <= kRecallItem + SnapshotFiles::kSlots)
+        recallSnapshot(menuResult - kRecallItem);
+    else if (menuResult > kStoreItem && menuResult <= kStoreItem + SnapshotFiles::kSlots)
+        storeSnapshot(menuResult - kStoreItem);
+    else if (menuResult == kUndoItem)
         history_.undo();
     else if (menuResult == kRedoItem)
         history_.redo();
@@ -235,12 +278,30 @@ bool MainComp::keyPressed(const juce::KeyPress& key) {
     const juce::ModifierKeys mods = key.getModifiers();
     if (!mods.isCommandDown())
         return false;
+    if (snapshotKey(key))
+        return true;
     const int code = juce::CharacterFunctions::toUpperCase(juce::juce_wchar(key.getKeyCode()));
     if (code == 'Z' && !mods.isShiftDown())
         return history_.undo() || true;
     if (code == 'Y' || (code == 'Z' && mods.isShiftDown()))
         return history_.redo() || true;
     return false;
+}
+
+// With Shift the digit may arrive as the character above it ("!" for 1).
+bool MainComp::snapshotKey(const juce::KeyPress& key) {
+    static const juce::String digits = "1234", shifted = "!@#$";
+    const juce::juce_wchar code = juce::juce_wchar(key.getKeyCode());
+    const int digit = digits.indexOfChar(code);
+    const int above = shifted.indexOfChar(code);
+    const bool shift = key.getModifiers().isShiftDown();
+    if (digit >= 0 && !shift)
+        recallSnapshot(digit + 1);
+    else if (digit >= 0 || above >= 0)
+        storeSnapshot((digit >= 0 ? digit : above) + 1);
+    else
+        return false;
+    return true;
 }
 
 // A key let go ends a keyboard gesture on whichever control had the focus.
@@ -337,7 +398,7 @@ void MainComp::askToReplace(const juce::File& target, const juce::String& reason
 
 // The mix is checked whole before any control moves, so a bad file leaves
 // the controls and the unit as they were.
-void MainComp::loadMixFrom(const juce::File& file) {
+void MainComp::loadMixFrom(const juce::File& file, const juce::String& stepName) {
     juce::PropertySet mix;
     const MixFile::Reading reading = MixFile::load(file, mix);
     if (!reading) {
@@ -345,7 +406,7 @@ void MainComp::loadMixFrom(const juce::File& file) {
         return;
     }
     applyMix(mix);
-    history_.recordChange("Load mix");
+    history_.recordChange(stepName);
 }
 
 void MainComp::showMixAlert(const juce::MessageBoxOptions& options,

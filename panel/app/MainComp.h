@@ -39,6 +39,9 @@ public:
     // The context menu's own items, beside the knob motion's 3 and 4.
     static constexpr int kUndoItem = 10;
     static constexpr int kRedoItem = 11;
+    // Snapshot n (1 to 4) is recalled by item kRecallItem + n, stored by kStoreItem + n.
+    static constexpr int kRecallItem = 20;
+    static constexpr int kStoreItem = 30;
     // Its own entries of a mix; the sections write theirs.
     static constexpr std::array<MixKey, 2> kMixKeys{{
         {"Phono", MixKey::Switch, 0.0},
@@ -65,7 +68,12 @@ public:
     juce::PopupMenu createContextMenu() const;
     void contextMenuChosen(int menuResult);
 
-    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
+    // The unit's quick mixes: storing writes a mix file, recalling loads it as one step.
+    void storeSnapshot(int slot);
+    void recallSnapshot(int slot);
+
+    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo; Ctrl+1..4 recall a
+    // snapshot, Ctrl+Shift+1..4 store one.
     bool keyPressed(const juce::KeyPress& key) override;
     bool keyStateChanged(bool isKeyDown) override;
     MixHistory& getHistory() { return history_; }
@@ -79,7 +87,7 @@ public:
     // agrees; true when the mix was written at once.
     bool saveMixTo(const juce::File& chosen);
     // A file that is no sound mix changes nothing and is reported.
-    void loadMixFrom(const juce::File& file);
+    void loadMixFrom(const juce::File& file, const juce::String& stepName = "Load mix");
     // Sees the text of each message and question about mix files as it is shown.
     std::function<void(const juce::String& text)> onMixNotice;
 
@@ -98,6 +106,8 @@ private:
     void actionListenerCallback(const juce::String& message) override;
     void buttonClicked(juce::Button* button) override;
     void placeChildren();
+    juce::PopupMenu createSnapshotMenu() const;
+    bool snapshotKey(const juce::KeyPress& key);
     void setUpFileButton(juce::ImageButton& button, const juce::Image& normal,
                          const juce::Image& down, int x);
     void showUnitPresence(bool present);

@@ -123,6 +123,46 @@ TEST_F(HistoryTest, EachUnitKeepsItsOwnHistory) {
     EXPECT_EQ(comp.getUnitSelect().getButton(0).getButtonText(), "Unit 1");
 }
 
+// Four quick mixes per unit, kept as ordinary mix files named after the unit.
+TEST_F(HistoryTest, SnapshotsAreStoredAndRecalledPerUnitAsOneStep) {
+    setUnitKey(2, "Present", "1");
+    MainComp& comp = open();
+    KnobCtl& headphones = comp.getHeadphoneKnob();
+    gesture([&] { headphones.setValue(41.0); });
+    EXPECT_TRUE(press(juce::KeyPress(
+        '@', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0)));
+    const juce::File slot2(dir_.file("config") +
+                           "/Lumora_1394/Snapshots/0013a20000100001 snapshot 2.imx");
+    ASSERT_TRUE(slot2.existsAsFile());
+    juce::MemoryBlock bytes;
+    ASSERT_TRUE(slot2.loadFileAsData(bytes));
+    EXPECT_EQ(Frame(static_cast<const uint8_t*>(bytes.getData()),
+                    static_cast<const uint8_t*>(bytes.getData()) + 8),
+              (Frame{'P', 'R', 'O', 'P', 31, 0, 0, 0}));
+
+    gesture([&] { headphones.setValue(201.0); });
+    comp.contextMenuChosen(MainComp::kRecallItem + 2);
+    EXPECT_DOUBLE_EQ(headphones.getValue(), 41.0);
+    pump(100);
+    EXPECT_EQ(unitState(1, "Volume7.0"), "0x9500") << "the unit follows the recall";
+    EXPECT_EQ(historyItems(), juce::StringArray({"Undo Recall snapshot 2", "Redo (off)"}));
+    EXPECT_TRUE(press(undoKey));
+    EXPECT_DOUBLE_EQ(headphones.getValue(), 201.0);
+    EXPECT_TRUE(press(juce::KeyPress('2', juce::ModifierKeys::commandModifier, 0)));
+    EXPECT_DOUBLE_EQ(headphones.getValue(), 41.0);
+
+    comp.getUnitSelect().getButton(1).setToggleState(true, juce::sendNotificationSync);
+    ASSERT_TRUE(pumpUntil([&] { return model_.SelectedUnit == 1u; }));
+    pump(100);
+    const double unit2 = headphones.getValue();
+    EXPECT_TRUE(press(juce::KeyPress('2', juce::ModifierKeys::commandModifier, 0)));
+    EXPECT_DOUBLE_EQ(headphones.getValue(), unit2) << "unit 2 has no snapshot 2";
+    comp.storeSnapshot(4);
+    EXPECT_TRUE(
+        juce::File(dir_.file("config") + "/Lumora_1394/Snapshots/0013a20000100002 snapshot 4.imx")
+            .existsAsFile());
+}
+
 TEST(MixChangeTest, NamesTheFirstControlThatChanged) {
     juce::StringPairArray before, after;
     before.set("Phono", "0");
