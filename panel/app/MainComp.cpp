@@ -57,10 +57,7 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, C
                    return mix;
                }),
       gestures_(*this, [this] { history_.recordChange(); }) {
-    // The tooltip look draws nothing while the panel state hides tips, and
-    // nothing shows them; a tooltip window would only cost its polling.
-    if (state_.getTooltipsShown())
-        tooltips_ = std::make_unique<juce::TooltipWindow>(nullptr, 700);
+    showTooltips(state_.getTooltipsShown());
     setSize(kWidth, kHeight);
     placeChildren();
     addChildComponent(noDevice_);
@@ -216,12 +213,23 @@ void MainComp::mouseDown(const juce::MouseEvent& event) {
 juce::PopupMenu MainComp::createContextMenu() const {
     juce::PopupMenu menu = createKnobMotionMenu();
     menu.addSubMenu("Snapshots", createSnapshotMenu());
+    menu.addItem(kTooltipsItem, "Show Tooltips", true, state_.getTooltipsShown());
     menu.addSeparator();
     const juce::String undo = history_.undoName();
     const juce::String redo = history_.redoName();
     menu.addItem(kUndoItem, undo.isEmpty() ? "Undo" : "Undo " + undo, undo.isNotEmpty());
     menu.addItem(kRedoItem, redo.isEmpty() ? "Redo" : "Redo " + redo, redo.isNotEmpty());
     return menu;
+}
+
+// The tooltip look draws nothing while the panel state hides tips; a tooltip
+// window would then only cost its polling of the mouse.
+void MainComp::showTooltips(bool on) {
+    state_.setTooltipsShown(on);
+    if (!on)
+        tooltips_.reset();
+    else if (tooltips_ == nullptr)
+        tooltips_ = std::make_unique<juce::TooltipWindow>(nullptr, 700);
 }
 
 juce::PopupMenu MainComp::createSnapshotMenu() const {
@@ -266,6 +274,8 @@ void MainComp::contextMenuChosen(int menuResult) {
         recallSnapshot(menuResult - kRecallItem);
     else if (menuResult > kStoreItem && menuResult <= kStoreItem + SnapshotFiles::kSlots)
         storeSnapshot(menuResult - kStoreItem);
+    else if (menuResult == kTooltipsItem)
+        showTooltips(!state_.getTooltipsShown());
     else if (menuResult == kUndoItem)
         history_.undo();
     else if (menuResult == kRedoItem)

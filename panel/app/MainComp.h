@@ -37,6 +37,7 @@ public:
     static constexpr int kWidth = 725;
     static constexpr int kHeight = 620;
     // The context menu's own items, beside the knob motion's 3 and 4.
+    static constexpr int kTooltipsItem = 5;
     static constexpr int kUndoItem = 10;
     static constexpr int kRedoItem = 11;
     // Snapshot n (1 to 4) is recalled by item kRecallItem + n, stored by kStoreItem + n.
@@ -67,6 +68,9 @@ public:
     // The right click's menu: the knob motion, then undo and redo with what they undo.
     juce::PopupMenu createContextMenu() const;
     void contextMenuChosen(int menuResult);
+
+    // "Show Tooltips": the panel state's flag, and the window that shows them.
+    void showTooltips(bool on);
 
     // The unit's quick mixes: storing writes a mix file, recalling loads it as one step.
     void storeSnapshot(int slot);

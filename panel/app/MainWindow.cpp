@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "SkinData.h"
+#include "WindowMemory.h"
 #include "WindowStacking.h"
 
 MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
@@ -19,6 +20,10 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
     unit_ = std::make_unique<AvcUnit>(model);
     settings_ = std::make_unique<DeviceSettings>(model);
     state_ = std::make_unique<PanelState>();
+    if (onDesktop) {
+        remembered_ = WindowMemory::read();
+        state_->setTooltipsShown(remembered_->tooltips);
+    }
     mainComp_ = std::make_unique<MainComp>(*unit_, *state_, *settings_, model);
     mainComp_->addActionListener(this);
     placeTitleBarButton(shadeButton_, shadeLook_, 657);
@@ -37,15 +42,54 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
         setSize(kWidth, kStartHeight);
     setOpaque(true);
     if (onDesktop) {
+        placeAsRemembered();
         addToDesktop(juce::ComponentPeer::windowAppearsOnTaskbar);
         toFront(true);
+        if (remembered_->alwaysOnTop)
+            topButton_.setToggleState(true);
     }
     setTitleBarHeight(kTitleBarHeight);
+}
+
+// A position on no screen any more comes onto the main screen.
+void MainWindow::placeAsRemembered() {
+    const juce::Displays& displays = juce::Desktop::getInstance().getDisplays();
+    if (!remembered_->position || displays.getPrimaryDisplay() == nullptr)
+        return;
+    juce::Array<juce::Rectangle<int>> screens;
+    for (const juce::Displays::Display& display : displays.displays)
+        screens.add(display.userArea);
+    setBounds(WindowMemory::placeOnScreens(getBounds().withPosition(*remembered_->position),
+                                           screens, displays.getPrimaryDisplay()->userArea));
+}
+
+// The unit and the strip need the units read: the first change of the units
+// brings them back.
+void MainWindow::restoreUnitAndShade() {
+    if (!remembered_ || restored_ || unit_->GetUnitCount() == 0)
+        return;
+    restored_ = true;
+    mainComp_->getUnitSelect().selectCaption(remembered_->unit);
+    if (remembered_->shade)
+        shadeButton_.setToggleState(true);
+}
+
+void MainWindow::remember() {
+    if (!remembered_)
+        return;
+    WindowMemory::State state;
+    state.position = getPosition();
+    state.alwaysOnTop = topButton_.getToggleState();
+    state.shade = shade_ != nullptr;
+    state.tooltips = state_->getTooltipsShown();
+    state.unit = mainComp_->getUnitSelect().selectedCaption();
+    WindowMemory::store(state);
 }
 
 // The components go before the look they are drawn with, and the unit
 // commands after the main component, which sends its farewell through them.
 MainWindow::~MainWindow() {
+    remember();
     shadeButton_.removeActionListener(this);
     topButton_.removeActionListener(this);
     minimizeButton_.removeActionListener(this);
@@ -105,6 +149,7 @@ void MainWindow::actionListenerCallback(const juce::String& message) {
     if (message == "ConfigChange") {
         if (shade_ != nullptr)
             shade_->unitsChanged();
+        restoreUnitAndShade();
         return;
     }
     titleBarMessage(message);

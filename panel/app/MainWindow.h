@@ -4,6 +4,7 @@
 #include "MainComp.h"
 #include "PanelState.h"
 #include "WinShadeComp.h"
+#include "WindowMemory.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
 #include "myTooltip.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The panel's one window: a skinned title bar with the window-shade,
 // always-on-top and minimise buttons, and as content either the main
@@ -55,6 +57,10 @@ private:
     void actionListenerCallback(const juce::String& message) override;
     void placeTitleBarButton(iButton& button, const myButtonStyle& look, int x);
     void shadeButtonChanged();
+    void placeAsRemembered();
+    void restoreUnitAndShade();
+    // Keeps how the window is left for the next start.
+    void remember();
     void setShade(bool on);
     void toggleMinimised();
 
@@ -71,6 +77,9 @@ private:
     iButton topButton_;
     myButtonStyle minimizeLook_;
     iButton minimizeButton_;
+    // How the window was left last time; none for a window off the desktop.
+    std::optional<WindowMemory::State> remembered_;
+    bool restored_ = false;
     std::function<void()> firstPaint_;
     bool painted_ = false;
 };

@@ -76,6 +76,23 @@ void UnitSelect::changeListenerCallback(juce::ChangeBroadcaster* source) {
     }
 }
 
+juce::String UnitSelect::selectedCaption() const {
+    for (const ControlButton& button : buttons_)
+        if (button.isEnabled() && button.getToggleState())
+            return button.getButtonText();
+    return {};
+}
+
+bool UnitSelect::selectCaption(const juce::String& caption) {
+    for (ControlButton& button : buttons_) {
+        if (button.isEnabled() && caption.isNotEmpty() && button.getButtonText() == caption) {
+            button.setToggleState(true, juce::sendNotification);
+            return true;
+        }
+    }
+    return false;
+}
+
 void UnitSelect::renameUnit(int index, const juce::String& name) {
     char bytes[UnitNameText::kMaxLength + 1] = {};
     UnitNameText::toUnitBytes(name, bytes);

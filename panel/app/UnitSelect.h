@@ -31,6 +31,10 @@ public:
     void rebuild();
     // The buttons' messages "1" to "4".
     void unitButtonMessage(const juce::String& message);
+    // The caption of the selected unit's button; empty when none is enabled.
+    juce::String selectedCaption() const;
+    // Selects the enabled unit whose button shows this caption, as a press would.
+    bool selectCaption(const juce::String& caption);
     // Gives the unit at the index a name (empty: unnamed) and shows it.
     void renameUnit(int index, const juce::String& name);
     // Called after the user committed a new name: the index, the old name, the new.
