@@ -66,6 +66,7 @@ MainComp::MainComp(AvcUnit& unit, PanelState& state, DeviceSettings& settings, C
         showUnitPresence(false);
     addAndMakeVisible(controlPanel_);
     controlPanel_.setBounds(598, 108, 70, 70);
+    addChildComponent(readout_);
     // The skin is the decoded background image; the meters, opaque on it, draw
     // their own piece of it, so their forty updates a second never reach paint().
     setOpaque(true);
@@ -208,6 +209,14 @@ void MainComp::mouseDown(const juce::MouseEvent& event) {
         if (self != nullptr)
             self->contextMenuChosen(result);
     });
+}
+
+void MainComp::showReadout(const juce::Component& control, const juce::String& text) {
+    readout_.showFor(control, text);
+}
+
+void MainComp::hideReadout(const juce::Component& control) {
+    readout_.hideFor(control);
 }
 
 juce::PopupMenu MainComp::createContextMenu() const {

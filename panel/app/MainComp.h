@@ -7,6 +7,8 @@
 #include "MixHistory.h"
 #include "MixMod.h"
 #include "NoDevice.h"
+#include "ReadoutHost.h"
+#include "ValueReadout.h"
 #include "SkinBackdrop.h"
 #include "UnitSelect.h"
 #include "iButton.h"
@@ -30,6 +32,7 @@ class PanelState;
 // "ConfigChange" on to its listeners once it has handled it.
 class MainComp : public juce::Component,
                  public SkinBackdrop,
+                 public ReadoutHost,
                  public juce::ActionBroadcaster,
                  private juce::ActionListener,
                  private juce::Button::Listener {
@@ -56,6 +59,9 @@ public:
     void paint(juce::Graphics& g) override;
     void drawBackdrop(juce::Graphics& g, const juce::Component& onto) const override;
     void mouseDown(const juce::MouseEvent& event) override;
+    void showReadout(const juce::Component& control, const juce::String& text) override;
+    void hideReadout(const juce::Component& control) override;
+    const ValueReadout& getReadout() const { return readout_; }
 
     // Reads the unit's state into every section.
     void refreshFromUnit();
@@ -149,4 +155,5 @@ private:
     bool circular_ = true;
     MixHistory history_;
     GestureWatch gestures_;
+    ValueReadout readout_;
 };

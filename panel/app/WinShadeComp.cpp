@@ -23,6 +23,7 @@ WinShadeComp::WinShadeComp(AvcUnit& unit, const PanelState& state)
     placeChildren();
     addChildComponent(noDevice_);
     noDevice_.setBounds(getLocalBounds());
+    addChildComponent(readout_);
     setOpaque(true);
     applyMotion(state.getCircularKnobs());
     unitsChanged();
@@ -61,6 +62,14 @@ void WinShadeComp::applyMotion(bool circular) {
     line_.setLinearDrag(!circular);
     input1_.setLinearDrag(!circular);
     input2_.setLinearDrag(!circular);
+}
+
+void WinShadeComp::showReadout(const juce::Component& control, const juce::String& text) {
+    readout_.showFor(control, text);
+}
+
+void WinShadeComp::hideReadout(const juce::Component& control) {
+    readout_.hideFor(control);
 }
 
 void WinShadeComp::unitsChanged() {

@@ -2,6 +2,8 @@
 #include "DualKnob.h"
 #include "KnobCtl.h"
 #include "NoDevice.h"
+#include "ReadoutHost.h"
+#include "ValueReadout.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
 #include "wsPreAmp.h"
@@ -15,7 +17,7 @@ class PanelState;
 // the line knobs, the main volume with its mute and the headphone level. It
 // reads the unit when built and talks to the unit directly; while no unit is
 // attached it is greyed under "No Device".
-class WinShadeComp : public juce::Component, private juce::ActionListener {
+class WinShadeComp : public juce::Component, public ReadoutHost, private juce::ActionListener {
 public:
     static constexpr int kWidth = 725;
     static constexpr int kHeight = 131;
@@ -24,6 +26,8 @@ public:
     ~WinShadeComp() override;
 
     void paint(juce::Graphics& g) override;
+    void showReadout(const juce::Component& control, const juce::String& text) override;
+    void hideReadout(const juce::Component& control) override;
     void refreshFromUnit();
     // The units changed: veil the strip, or lift the veil and read the unit.
     void unitsChanged();
@@ -35,6 +39,7 @@ public:
     KnobCtl& getHeadphoneKnob() { return headphones_; }
     DualKnob& getLineKnobs() { return line_; }
     NoDevice& getNoDevice() { return noDevice_; }
+    const ValueReadout& getReadout() const { return readout_; }
 
 private:
     void actionListenerCallback(const juce::String& message) override;
@@ -54,4 +59,5 @@ private:
     DualKnob line_;
     KnobCtl headphones_;
     NoDevice noDevice_{{kWidth / 2, kHeight / 2}};
+    ValueReadout readout_;
 };

@@ -1,6 +1,7 @@
 #include "ControlButton.h"
 
 #include "FocusMark.h"
+#include "ReadoutHost.h"
 #include "ValueText.h"
 
 namespace {
@@ -67,12 +68,47 @@ bool ControlButton::keyPressed(const juce::KeyPress& key) {
         return false;
     FocusMark::noteKeyUsed(*this);
     triggerClick();
+    updateReadout();
     return true;
 }
 
 void ControlButton::focusGained(FocusChangeType cause) {
     FocusMark::noteFocusCause(*this, cause);
     juce::ToggleButton::focusGained(cause);
+    updateReadout();
+}
+
+void ControlButton::focusLost(FocusChangeType cause) {
+    juce::ToggleButton::focusLost(cause);
+    updateReadout();
+}
+
+void ControlButton::mouseEnter(const juce::MouseEvent& event) {
+    juce::ToggleButton::mouseEnter(event);
+    hovered_ = true;
+    updateReadout();
+}
+
+void ControlButton::mouseExit(const juce::MouseEvent& event) {
+    juce::ToggleButton::mouseExit(event);
+    hovered_ = false;
+    updateReadout();
+}
+
+// A toggle changes the state too: the readout follows it.
+void ControlButton::buttonStateChanged() {
+    juce::ToggleButton::buttonStateChanged();
+    if (readoutShown_)
+        updateReadout();
+}
+
+void ControlButton::updateReadout() {
+    const bool wanted = isEnabled() && getTitle().isNotEmpty() &&
+                        (hovered_ || (hasKeyboardFocus(false) && FocusMark::shown(*this)));
+    if (!wanted && !readoutShown_)
+        return;
+    readoutShown_ = wanted;
+    ReadoutHost::update(*this, wanted, getStateText());
 }
 
 std::unique_ptr<juce::AccessibilityHandler> ControlButton::createAccessibilityHandler() {

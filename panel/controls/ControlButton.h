@@ -20,9 +20,18 @@ public:
 
     bool keyPressed(const juce::KeyPress& key) override;
     void focusGained(FocusChangeType cause) override;
+    void focusLost(FocusChangeType cause) override;
+    void mouseEnter(const juce::MouseEvent& event) override;
+    void mouseExit(const juce::MouseEvent& event) override;
+    void buttonStateChanged() override;
 
 private:
     std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
 
+    // A named switch shows its state in a readout while hovered or focused.
+    void updateReadout();
+
     std::function<juce::String(bool)> stateText_;
+    bool hovered_ = false;
+    bool readoutShown_ = false;
 };

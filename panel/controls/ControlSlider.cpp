@@ -1,6 +1,7 @@
 #include "ControlSlider.h"
 
 #include "FocusMark.h"
+#include "ReadoutHost.h"
 
 namespace {
 
@@ -56,6 +57,10 @@ void ControlSlider::setValueText(std::function<juce::String(double)> valueToText
     textFromValueFunction = std::move(valueToText);
 }
 
+void ControlSlider::setReadoutText(std::function<juce::String(double)> valueToText) {
+    readoutText_ = std::move(valueToText);
+}
+
 void ControlSlider::setKeySteps(double arrowStep, double pageStep) {
     arrowStep_ = arrowStep;
     pageStep_ = pageStep;
@@ -99,6 +104,7 @@ bool ControlSlider::keyPressed(const juce::KeyPress& key) {
         return false;
     FocusMark::noteKeyUsed(*this);
     setValueByUser(target);
+    updateReadout();
     return true;
 }
 
@@ -106,11 +112,52 @@ void ControlSlider::focusGained(FocusChangeType cause) {
     FocusMark::noteFocusCause(*this, cause);
     juce::Slider::focusGained(cause);
     repaint();
+    updateReadout();
 }
 
 void ControlSlider::focusLost(FocusChangeType cause) {
     juce::Slider::focusLost(cause);
     repaint();
+    updateReadout();
+}
+
+void ControlSlider::mouseEnter(const juce::MouseEvent& event) {
+    juce::Slider::mouseEnter(event);
+    hovered_ = true;
+    updateReadout();
+}
+
+void ControlSlider::mouseExit(const juce::MouseEvent& event) {
+    juce::Slider::mouseExit(event);
+    hovered_ = false;
+    updateReadout();
+}
+
+void ControlSlider::startedDragging() {
+    dragging_ = true;
+    updateReadout();
+}
+
+void ControlSlider::stoppedDragging() {
+    dragging_ = false;
+    updateReadout();
+}
+
+void ControlSlider::valueChanged() {
+    if (readoutShown_)
+        updateReadout();
+}
+
+// Shown while hovered, dragged, or focused with the mark showing (a key used).
+void ControlSlider::updateReadout() {
+    const bool wanted = isEnabled() && (hovered_ || dragging_ ||
+                                        (hasKeyboardFocus(false) && FocusMark::shown(*this)));
+    if (!wanted && !readoutShown_)
+        return;
+    readoutShown_ = wanted;
+    const double value = getValue();
+    ReadoutHost::update(*this, wanted,
+                        readoutText_ ? readoutText_(value) : getTextFromValue(value));
 }
 
 std::unique_ptr<juce::AccessibilityHandler> ControlSlider::createAccessibilityHandler() {

@@ -18,6 +18,9 @@ public:
     void setAccessibleName(const juce::String& name);
     // The words for a value, for example "+12.5 dB"; without one the number is read.
     void setValueText(std::function<juce::String(double)> valueToText);
+    // The words of the readout shown while the slider is hovered, dragged or
+    // focused; the screen reader's words without one.
+    void setReadoutText(std::function<juce::String(double)> valueToText);
     // The moves of the arrow keys and of Page Up/Down, in value units.
     void setKeySteps(double arrowStep, double pageStep);
     double getArrowStep() const { return arrowStep_; }
@@ -29,6 +32,11 @@ public:
     bool keyPressed(const juce::KeyPress& key) override;
     void focusGained(FocusChangeType cause) override;
     void focusLost(FocusChangeType cause) override;
+    void mouseEnter(const juce::MouseEvent& event) override;
+    void mouseExit(const juce::MouseEvent& event) override;
+    void startedDragging() override;
+    void stoppedDragging() override;
+    void valueChanged() override;
 
     // A value set as the user's move, sent synchronously to the listeners.
     void setValueByUser(double value);
@@ -37,8 +45,13 @@ private:
     std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
     // The value a key moves the slider to; false for a key it does not take.
     bool keyTarget(const juce::KeyPress& key, double& target) const;
+    void updateReadout();
 
     double arrowStep_ = 3.0;
     double pageStep_ = 25.0;
     bool userMove_ = false;
+    std::function<juce::String(double)> readoutText_;
+    bool hovered_ = false;
+    bool dragging_ = false;
+    bool readoutShown_ = false;
 };

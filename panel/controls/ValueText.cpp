@@ -12,6 +12,12 @@ juce::String decibels(double db) {
     return (db > 0 ? "+" : "") + number + " dB";
 }
 
+// Display back to the level unit (-20 ln of the word), then to decibels.
+double displayDecibels(double display) {
+    const double level = 256.0 * (display / 255.0) * (display / 255.0);
+    return -level / std::log(10.0);
+}
+
 }  // namespace
 
 juce::String gain(double value) {
@@ -35,8 +41,23 @@ juce::String pan(double value) {
     return juce::String(juce::roundToInt((v - 128) * 100.0 / 127.0)) + " % right";
 }
 
+juce::String panShort(double value) {
+    const juce::String words = pan(value);
+    if (words == "centre")
+        return "C";
+    const juce::String percent = words.upToFirstOccurrenceOf(" % ", false, false);
+    return (words.endsWith("left") ? "L " : "R ") + percent + " %";
+}
+
 juce::String onOff(bool on) {
     return on ? "on" : "off";
+}
+
+juce::String peak(double display) {
+    if (!(display < 255.0))
+        return {};
+    const int db = int(std::round(displayDecibels(display)));
+    return juce::String(db == 0 ? 0 : db);
 }
 
 juce::String meter(double display, bool clipped) {
@@ -44,9 +65,7 @@ juce::String meter(double display, bool clipped) {
     if (!(display < 255.0)) {
         text = "silent";
     } else {
-        // Display back to the level unit (-20 ln of the word), then to decibels.
-        double level = 256.0 * (display / 255.0) * (display / 255.0);
-        double db = std::round(-level / std::log(10.0) * 10.0) / 10.0;
+        double db = std::round(displayDecibels(display) * 10.0) / 10.0;
         text = juce::String(db == 0.0 ? 0.0 : db, 1) + " dB";
     }
     return clipped ? text + ", clip" : text;

@@ -12,8 +12,13 @@ juce::String gain(double value);
 juce::String level(double value);
 // Pan, 128 the centre: "centre", "20 % left", "100 % right".
 juce::String pan(double value);
+// Pan in short, as a readout shows it: "C", "L 20 %", "R 100 %".
+juce::String panShort(double value);
 // A switch: "on" or "off".
 juce::String onOff(bool on);
+// A held peak in whole decibels below full scale, as the number under a
+// meter shows it: "-6", "0"; empty for silence.
+juce::String peak(double display);
 // A meter's display position (0 full scale, 255 silent) in decibels below full
 // scale, with "clip" when the peak sits in the clip zone: "-6.1 dB", "silent".
 juce::String meter(double display, bool clipped);

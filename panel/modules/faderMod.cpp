@@ -4,6 +4,8 @@
 #include "PanelState.h"
 #include "ValueText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr double kFaderTop = 255.0;
@@ -68,6 +70,7 @@ void faderMod::setUpPan() {
     panner_->setValue(kPanCentre, juce::dontSendNotification);
     panner_->setDoubleClickReturnValue(true, kPanCentre);
     panner_->setValueText([](double value) { return ValueText::pan(value); });
+    panner_->setReadoutText([](double value) { return ValueText::panShort(value); });
     panner_->setLookAndFeel(panLook_.get());
     panner_->setBounds(5, 8, 76, 16);
     addAndMakeVisible(*panner_);
@@ -83,6 +86,13 @@ void faderMod::setUpMeters() {
         rightMeter_.setBounds(63, 36, 10, 125);
     }
     addAndMakeVisible(rightMeter_);
+    const juce::Rectangle<int> meters =
+        leftMeter_ ? leftMeter_->getBounds().getUnion(rightMeter_.getBounds())
+                   : rightMeter_.getBounds();
+    // Under a single meter; above a pair, whose L and R are printed under it.
+    const int y = leftMeter_ ? meters.getY() - 13 : meters.getBottom() + 2;
+    peakNumber_.setBounds(meters.getCentreX() - 13, y, 26, 12);
+    addAndMakeVisible(peakNumber_);
     if (main_) {
         rightMeter_.setAlwaysAddOffset(true);
         leftMeter_->setAlwaysAddOffset(true);
@@ -159,6 +169,8 @@ bool faderMod::meterBlanked() {
 void faderMod::showLevel(double level) {
     MeterFeed::Reading reading = MeterFeed::reading(level, fader_.getValue(), meterBlanked());
     rightMeter_.setLevel(reading.level, reading.offset);
+    if (!leftMeter_)
+        peakNumber_.setPeak(rightMeter_.getBallistics().getPeak());
 }
 
 void faderMod::showLevels(double left, double right) {
@@ -167,4 +179,6 @@ void faderMod::showLevels(double left, double right) {
         return;
     MeterFeed::Reading reading = MeterFeed::reading(left, fader_.getValue(), meterBlanked());
     leftMeter_->setLevel(reading.level, reading.offset);
+    peakNumber_.setPeak(
+        std::min(leftMeter_->getBallistics().getPeak(), rightMeter_.getBallistics().getPeak()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "ControlSlider.h"
 #include "MuteButton.h"
+#include "PeakNumber.h"
 #include "delayAVC.h"
 #include "iPanStyle.h"
 #include "myMeters.h"
@@ -53,6 +54,7 @@ public:
     MuteButton& getMuteButton() { return mute_; }
     myMeters& getRightMeter() { return rightMeter_; }
     myMeters* getLeftMeter() { return leftMeter_.get(); }
+    const PeakNumber& getPeakNumber() const { return peakNumber_; }
 
 private:
     void sliderValueChanged(juce::Slider* slider) override;
@@ -74,6 +76,8 @@ private:
     MuteButton mute_;
     myMeters rightMeter_;
     std::unique_ptr<myMeters> leftMeter_;
+    // The louder held peak of the module's meters, under them.
+    PeakNumber peakNumber_;
     // The fader and the pan each have a sender, so a pan move cannot replace a
     // fader value that has not gone out yet (a loaded mix sets both at once).
     delayAVC faderSender_;

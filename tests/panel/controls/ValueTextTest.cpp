@@ -31,4 +31,15 @@ TEST(ValueText, WordsFollowTheUnitsEncodings) {
     EXPECT_EQ(ValueText::meter(127.5, false), "-27.8 dB") << "a quarter of 256 level units";
 }
 
+// The short forms of the readouts and of the numbers under the meters.
+TEST(ValueText, ReadoutsAndPeakNumbersInShort) {
+    EXPECT_EQ(ValueText::panShort(128), "C");
+    EXPECT_EQ(ValueText::panShort(102), "L 20 %");
+    EXPECT_EQ(ValueText::panShort(255), "R 100 %");
+    EXPECT_EQ(ValueText::peak(255.0), "");
+    EXPECT_EQ(ValueText::peak(0.0), "0");
+    EXPECT_EQ(ValueText::peak(127.5), "-28");
+    EXPECT_EQ(ValueText::peak(1.0), "0") << "no minus zero";
+}
+
 }  // namespace

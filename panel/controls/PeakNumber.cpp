@@ -1,0 +1,26 @@
+#include "PeakNumber.h"
+
+#include "FocusMark.h"
+#include "MeterBallistics.h"
+#include "ValueText.h"
+
+PeakNumber::PeakNumber() {
+    setInterceptsMouseClicks(false, false);
+}
+
+void PeakNumber::setPeak(double display) {
+    juce::String text = ValueText::peak(display);
+    const bool clip = display < MeterBallistics::kClipZone;
+    if (text == text_ && clip == clip_)
+        return;
+    text_ = std::move(text);
+    clip_ = clip;
+    repaint();
+}
+
+// Red in the clip zone, the skin's amber otherwise.
+void PeakNumber::paint(juce::Graphics& g) {
+    g.setColour(clip_ ? juce::Colour(0xFFE8402A) : FocusMark::colour());
+    g.setFont(juce::Font(10.0f, juce::Font::bold));
+    g.drawText(text_, getLocalBounds(), juce::Justification::centred, false);
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// The held peak of a meter as a number in decibels, in small amber figures
+// under it. It repaints only when the number changes, not on every poll.
+class PeakNumber : public juce::Component {
+public:
+    PeakNumber();
+    ~PeakNumber() override = default;
+
+    // The held peak's display position (0 full scale, 255 silent).
+    void setPeak(double display);
+    const juce::String& getText() const { return text_; }
+
+    void paint(juce::Graphics& g) override;
+
+private:
+    juce::String text_;
+    bool clip_ = false;
+};

@@ -1,0 +1,103 @@
+// The value readouts of the panel's controls and the peak numbers under its
+// meters, in the running window's main component and shade strip.
+#include "MainWindow.h"
+#include "PanelTest.h"
+#include "ValueText.h"
+
+#include <algorithm>
+
+#include <memory>
+
+namespace {
+
+class ReadoutTest : public PanelTest {
+protected:
+    ~ReadoutTest() override { window_.reset(); }
+
+    MainComp& open() {
+        window_ = std::make_unique<MainWindow>(model_, false);
+        EXPECT_TRUE(pumpUntil([&] { return main().getUnitSelect().getButton(0).isEnabled(); }));
+        return main();
+    }
+    MainComp& main() { return window_->getMainComp(); }
+    const ValueReadout& readout() { return main().getReadout(); }
+    static juce::MouseEvent mouseOn(juce::Component& component) {
+        return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), {},
+                                juce::ModifierKeys(), 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, &component,
+                                &component, juce::Time::getCurrentTime(), {},
+                                juce::Time::getCurrentTime(), 0, false);
+    }
+
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(ReadoutTest, AControlShowsItsValueAboveItWhileDraggedOrHovered) {
+    MainComp& comp = open();
+    EXPECT_FALSE(readout().isVisible());
+    ControlSlider& fader = comp.getMixer().getMain().getFaderSlider();
+    fader.startedDragging();
+    ASSERT_TRUE(readout().isVisible());
+    EXPECT_EQ(readout().getText(), "0 dB");
+    fader.setValue(200.0);
+    EXPECT_EQ(readout().getText(), "-27 dB") << "it follows the value";
+    const auto faderArea = comp.getLocalArea(&fader, fader.getLocalBounds());
+    EXPECT_EQ(readout().getBottom(), faderArea.getY() - 2) << "just above the control";
+    EXPECT_EQ(readout().getBounds().getCentreX(), faderArea.getCentreX());
+    fader.stoppedDragging();
+    EXPECT_FALSE(readout().isVisible());
+
+    ControlSlider& pan = *comp.getMixer().getStrip(1).getLeft().getPanSlider();
+    pan.mouseEnter(mouseOn(pan));
+    EXPECT_EQ(readout().getText(), "C");
+    pan.setValue(102.0);
+    EXPECT_EQ(readout().getText(), "L 20 %");
+    EXPECT_EQ(pan.getTextFromValue(pan.getValue()), "20 % left") << "a screen reader's words";
+    pan.mouseExit(mouseOn(pan));
+    EXPECT_FALSE(readout().isVisible());
+
+    ControlButton& phantom = comp.getInput(1).getPhantomButton().getButton();
+    phantom.mouseEnter(mouseOn(phantom));
+    EXPECT_EQ(readout().getText(), "off");
+    phantom.setToggleState(true, juce::sendNotificationSync);
+    EXPECT_EQ(readout().getText(), "on");
+    phantom.mouseExit(mouseOn(phantom));
+    EXPECT_FALSE(readout().isVisible());
+}
+
+TEST_F(ReadoutTest, TheStripShowsReadoutsOfItsOwn) {
+    open();
+    window_->getShadeButton().setToggleState(true);
+    pump();
+    WinShadeComp* strip = window_->getWinShade();
+    ASSERT_NE(strip, nullptr);
+    ControlSlider& knob = strip->getMainKnob().getSlider();
+    knob.startedDragging();
+    EXPECT_TRUE(strip->getReadout().isVisible());
+    EXPECT_EQ(strip->getReadout().getParentComponent(), strip);
+    EXPECT_FALSE(main().getReadout().isVisible());
+    knob.stoppedDragging();
+    EXPECT_FALSE(strip->getReadout().isVisible());
+}
+
+// The louder held peak of a module stands as a number by its meters, in whole
+// decibels; it changes only when the number does.
+TEST_F(ReadoutTest, MetersShowTheirHeldPeakAsANumber) {
+    MainComp& comp = open();
+    faderMod& strip = comp.getMixer().getStrip(1).getLeft();
+    faderMod& mainModule = comp.getMixer().getMain();
+    strip.showLevels(255.0, 50.0);
+    EXPECT_EQ(strip.getPeakNumber().getText(),
+              ValueText::peak(strip.getRightMeter().getBallistics().getPeak()));
+    EXPECT_FALSE(strip.getPeakNumber().getText().isEmpty());
+    mainModule.showLevels(80.0, 0.0);
+    const MeterBallistics& left = mainModule.getLeftMeter()->getBallistics();
+    const MeterBallistics& right = mainModule.getRightMeter().getBallistics();
+    EXPECT_EQ(mainModule.getPeakNumber().getText(),
+              ValueText::peak(std::min(left.getPeak(), right.getPeak())))
+        << "the louder of the pair";
+    EXPECT_LT(mainModule.getPeakNumber().getBottom(), mainModule.getRightMeter().getY())
+        << "above the pair, whose L and R are printed under it";
+    EXPECT_GT(strip.getPeakNumber().getY(), strip.getRightMeter().getBottom());
+}
+
+}  // namespace
