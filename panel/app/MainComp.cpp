@@ -299,12 +299,16 @@ bool MainComp::keyPressed(const juce::KeyPress& key) {
         return false;
     if (snapshotKey(key))
         return true;
-    const int code = juce::CharacterFunctions::toUpperCase(juce::juce_wchar(key.getKeyCode()));
-    if (code == 'Z' && !mods.isShiftDown())
-        return history_.undo() || true;
-    if (code == 'Y' || (code == 'Z' && mods.isShiftDown()))
-        return history_.redo() || true;
-    return false;
+    const int code = key.getKeyCode();
+    const bool z = code == 'z' || code == 'Z';
+    const bool y = code == 'y' || code == 'Y';
+    if (z && !mods.isShiftDown())
+        history_.undo();
+    else if (y || z)
+        history_.redo();
+    else
+        return false;
+    return true;
 }
 
 // With Shift the digit may arrive as the character above it ("!" for 1).

@@ -36,7 +36,7 @@ const Words kWords[] = {
 juce::String MixChange::firstChangedKey(const juce::StringPairArray& was,
                                         const juce::StringPairArray& is) {
     for (int i = 0; i < was.size(); ++i) {
-        const juce::String key = was.getAllKeys()[i];
+        juce::String key = was.getAllKeys()[i];
         if (!is.containsKey(key) || is[key] != was.getAllValues()[i])
             return key;
     }

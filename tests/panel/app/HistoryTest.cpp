@@ -57,7 +57,7 @@ TEST_F(HistoryTest, EachGestureIsOneStepThatUndoSetsAsTheUserWouldAndTheUnitFoll
     EXPECT_EQ(historyItems(), juce::StringArray({"Undo (off)", "Redo (off)"}));
     faderMod& mainFader = comp.getMixer().getMain();
     gesture([&] {
-        for (double value = 250.0; value >= 201.0; value -= 7.0)
+        for (int value = 250; value >= 201; value -= 7)
             mainFader.setFader(value);
         mainFader.setFader(201.0);
     });
