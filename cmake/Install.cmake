@@ -18,12 +18,18 @@ foreach(program lumora_panel tvcbus unitwatch tvdbuild)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
-install(TARGETS tvc_fwdl tvcupdate
-  LIBRARY DESTINATION ${LUMORA_PRIVATE_LIBDIR} RUNTIME DESTINATION ${LUMORA_PRIVATE_LIBDIR})
-file(RELATIVE_PATH to_updater /${CMAKE_INSTALL_BINDIR} /${LUMORA_PRIVATE_LIBDIR}/tvcupdate)
-file(MAKE_DIRECTORY ${staged}/bin)
-file(CREATE_LINK ${to_updater} ${staged}/bin/tvcupdate SYMBOLIC)
-install(FILES ${staged}/bin/tvcupdate DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(private tvc_fwdl tvcupdate)
+  if(TARGET ${private})
+    install(TARGETS ${private}
+      LIBRARY DESTINATION ${LUMORA_PRIVATE_LIBDIR} RUNTIME DESTINATION ${LUMORA_PRIVATE_LIBDIR})
+  endif()
+endforeach()
+if(TARGET tvcupdate)
+  file(RELATIVE_PATH to_updater /${CMAKE_INSTALL_BINDIR} /${LUMORA_PRIVATE_LIBDIR}/tvcupdate)
+  file(MAKE_DIRECTORY ${staged}/bin)
+  file(CREATE_LINK ${to_updater} ${staged}/bin/tvcupdate SYMBOLIC)
+  install(FILES ${staged}/bin/tvcupdate DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 # For updater authors: the header and a pkg-config file that works from any
 # prefix, so the same file serves /usr/local and the package's /usr.
