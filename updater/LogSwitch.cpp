@@ -1,11 +1,11 @@
 #include "LogSwitch.h"
 
+#include "MixFile.h"
 #include "UpdaterLook.h"
 
+// Beside the panel's mixes, in the folder a person already knows.
 juce::File LogSwitch::defaultFile() {
-    return juce::File::getSpecialLocation(juce::File::userApplicationDataDirectory)
-        .getChildFile("Lumora_1394")
-        .getChildFile("lumora_update.log");
+    return MixFile::mixFolder().getChildFile("lumora_update.log");
 }
 
 LogSwitch::LogSwitch() : file_(defaultFile()) {
@@ -42,5 +42,5 @@ void LogSwitch::showState(bool on, const juce::File& file, bool failed) {
     switch_.setToggleState(on, juce::dontSendNotification);
     juce::String text = failed ? "Cannot write the log to " : on ? "Logging to " : "Off; logs to ";
     path_.setText(text + file.getFullPathName(), juce::dontSendNotification);
-    show_.setEnabled(file.existsAsFile());
+    show_.setEnabled((on && !failed) || file.existsAsFile());
 }

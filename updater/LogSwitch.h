@@ -7,7 +7,7 @@
 // that shows the file in the file manager.
 class LogSwitch : public juce::Component {
 public:
-    // Lumora_1394/lumora_update.log in the user's application-data folder.
+    // lumora_update.log in the panel's Lumora_1394 folder of the user's application data.
     static juce::File defaultFile();
 
     LogSwitch();

@@ -47,7 +47,7 @@ void ScreenshotSteps::timerCallback() {
             content.startUpdate();
             step_ = Step::Running;
             waitedMs_ = 0;
-        } else if (waitedMs_ >= kCheckLimitMs) {
+        } else if (content.isFileChecked() || waitedMs_ >= kCheckLimitMs) {
             snap("file.png");
             end(false);
         }

@@ -37,6 +37,7 @@ public:
     Stage getStage() const { return stage_; }
     bool isUpdating() const { return stage_ == Stage::Starting || stage_ == Stage::Running; }
     bool haveUnitsBeenRead() const { return scans_ > 0; }
+    bool isFileChecked() const { return checked_; }
     bool isFileAccepted() const { return checked_ && verdict_.accepted; }
     // The end's status once the unit has been read back after it, else 36.
     uint32_t getEndStatus() const { return readBack_ ? endStatus_ : 36u; }
