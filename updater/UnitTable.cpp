@@ -5,7 +5,7 @@
 namespace {
 
 // Where each column starts, and its heading.
-const int kColumns[] = {8, 150, 320, 430, 510};
+const int kColumns[] = {8, 130, 345, 440, 515};
 const char* const kHeadings[] = {"Unit", "Firmware", "Model", "Protocol", "GUID"};
 
 }  // namespace
@@ -27,7 +27,7 @@ void UnitTable::resized() {
 
 void UnitTable::paintCells(juce::Graphics& g, const juce::StringArray& cells, int height) {
     for (int i = 0; i < cells.size(); ++i) {
-        const int right = i + 1 < cells.size() ? kColumns[i + 1] : kColumns[i] + 170;
+        const int right = i + 1 < cells.size() ? kColumns[i + 1] : kColumns[i] + 165;
         g.drawText(cells[i], kColumns[i], 0, right - kColumns[i] - 8, height,
                    juce::Justification::centredLeft, true);
     }

@@ -8,8 +8,8 @@ namespace {
 // The three framed sections and the log row, in the content's coordinates.
 const juce::Rectangle<int> kUnits(14, 60, 690, 128);
 const juce::Rectangle<int> kFile(14, 200, 690, 210);
-const juce::Rectangle<int> kUpdate(14, 422, 690, 118);
-const juce::Rectangle<int> kLog(24, 550, 670, 24);
+const juce::Rectangle<int> kUpdate(14, 422, 690, 170);
+const juce::Rectangle<int> kLog(24, 602, 670, 24);
 
 double Seconds() {
     return juce::Time::getMillisecondCounterHiRes() / 1000.0;

@@ -21,7 +21,7 @@ class UpdateComp : public juce::Component,
 public:
     enum class Stage { Idle, Starting, Running, Finished };
     static constexpr int kWidth = Backdrop::kWidth;
-    static constexpr int kHeight = 596;
+    static constexpr int kHeight = 650;
     static constexpr int kScanMs = 1000;
     static constexpr int kPollMs = 100;
 

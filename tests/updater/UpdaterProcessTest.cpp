@@ -19,7 +19,7 @@ protected:
                        std::string(LUMORA_UPDATE) + "' " + arguments,
                    output);
     }
-    // The PNG signature and the IHDR chunk of a 720 x 621 picture (the
+    // The PNG signature and the IHDR chunk of a 720 x 675 picture (the
     // 718-pixel content, the title bar and the window's edge).
     static void ExpectWindowPicture(const std::string& path) {
         const std::vector<uint8_t> bytes = ReadBytes(path);
@@ -27,7 +27,7 @@ protected:
         const std::vector<uint8_t> head(bytes.begin(), bytes.begin() + 24);
         EXPECT_EQ(head, (std::vector<uint8_t>{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A,
                                               0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52,
-                                              0x00, 0x00, 0x02, 0xD0, 0x00, 0x00, 0x02, 0x6D}))
+                                              0x00, 0x00, 0x02, 0xD0, 0x00, 0x00, 0x02, 0xA3}))
             << path;
     }
 };
