@@ -1,8 +1,8 @@
 #include "ScreenshotSteps.h"
 
-#include "UpdateWindow.h"
+#include "UpdaterWindow.h"
 
-ScreenshotSteps::ScreenshotSteps(UpdateWindow& window, juce::File folder,
+ScreenshotSteps::ScreenshotSteps(UpdaterWindow& window, juce::File folder,
                                  std::function<void(const juce::StringArray&, bool)> done)
     : window_(window), folder_(std::move(folder)), done_(std::move(done)) {
     folder_.createDirectory();

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-class UpdateWindow;
+class UpdaterWindow;
 
 // Pictures of the updater without anyone at the screen, as a person would see
 // the window: the file chosen and checked (file.png), the update running
@@ -19,7 +19,7 @@ public:
     static constexpr int kBarSettleMs = 700;
 
     // done gets the files written and whether the update ended in success.
-    ScreenshotSteps(UpdateWindow& window, juce::File folder,
+    ScreenshotSteps(UpdaterWindow& window, juce::File folder,
                     std::function<void(const juce::StringArray& written, bool updated)> done);
     ~ScreenshotSteps() override;
 
@@ -33,7 +33,7 @@ private:
     void end(bool updated);
     bool transferHalfway();
 
-    UpdateWindow& window_;
+    UpdaterWindow& window_;
     juce::File folder_;
     std::function<void(const juce::StringArray&, bool)> done_;
     juce::StringArray written_;

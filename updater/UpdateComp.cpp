@@ -98,7 +98,7 @@ void UpdateComp::scanned(const std::vector<UnitSummary>& units) {
     // A chosen unit whose record changed (new firmware, another protocol) is checked again.
     if (hadOne && now != nullptr && now->guid == previous.guid && *now != previous)
         check();
-    if (stage_ == Stage::Finished && !readBack_)
+    if (stage_ == Stage::Finished && !foundAgain_)
         showReadBack(units);
 }
 
@@ -176,6 +176,7 @@ void UpdateComp::startUpdate() {
         return;
     updating_ = *unit;
     readBack_ = false;
+    foundAgain_ = false;
     clock_ = TransferClock();
     setStage(Stage::Starting);
     progress_.showProgress(0, 1, clock_);
@@ -207,7 +208,7 @@ void UpdateComp::poll() {
 }
 
 // Success is claimed only for the library's success; the unit is then read
-// back and its firmware shown.
+// back and its firmware shown, also when it shows up only a scan or two later.
 void UpdateComp::finished(uint32_t status) {
     endStatus_ = status;
     setStage(Stage::Finished);
@@ -216,12 +217,16 @@ void UpdateComp::finished(uint32_t status) {
 }
 
 void UpdateComp::showReadBack(const std::vector<UnitSummary>& units) {
-    readBack_ = true;
     juce::String readBack = "The unit is not listed now.";
     for (const UnitSummary& unit : units)
-        if (unit.guid == updating_.guid)
+        if (unit.guid == updating_.guid) {
+            foundAgain_ = true;
             readBack = "The unit now reports firmware " + unit.FirmwareText() + " (was " +
                        updating_.FirmwareText() + ").";
+        }
+    if (readBack_ && !foundAgain_)
+        return;
+    readBack_ = true;
     progress_.showEnd(StatusAdvice::For(endStatus_), readBack);
 }
 

@@ -91,7 +91,8 @@ private:
     UnitSummary updating_;
     TransferClock clock_;
     uint32_t endStatus_ = 0;
-    bool readBack_ = false;
+    bool readBack_ = false;    // the units were read after the end
+    bool foundAgain_ = false;  // and the updated unit was among them
     UpdateRun run_;
     // Last, so that it is gone, with its worker, before anything a job reaches.
     JobQueue jobs_;

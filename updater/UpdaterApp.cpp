@@ -37,7 +37,7 @@ void UpdaterApp::initialise(const juce::String& commandLine) {
         refuseToStart(error, folder.isNotEmpty());
         return;
     }
-    window_ = std::make_unique<UpdateWindow>(api_);
+    window_ = std::make_unique<UpdaterWindow>(api_);
     window_->onClose = [this] { quit(); };
     const juce::String file = fileArgument(args);
     if (file.isNotEmpty())

@@ -2,7 +2,7 @@
 #include "FwdlApi.h"
 #include "PanelState.h"
 #include "ScreenshotSteps.h"
-#include "UpdateWindow.h"
+#include "UpdaterWindow.h"
 #include "UpdaterLook.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -35,6 +35,6 @@ private:
     PanelState state_;
     UpdaterLook look_{state_};
     FwdlApi api_;
-    std::unique_ptr<UpdateWindow> window_;
+    std::unique_ptr<UpdaterWindow> window_;
     std::unique_ptr<ScreenshotSteps> screenshots_;
 };

@@ -14,7 +14,7 @@ TEST_F(UpdateWindowTest, ClosingDuringADownloadAsksAndExplainsTheRisk) {
     ScopedEnv slow("TVC_SIM_TIME_SCALE", "10");
     setUnitKey(1, "BlockSize", "256");
     setUnitKey(1, "ResponseDelayMs", "200");
-    UpdateWindow& window = open();
+    UpdaterWindow& window = open();
     EXPECT_EQ(window.getName(), "LUMORA Firmware Update");
     ASSERT_TRUE(pumpUntil([&] { return content().haveUnitsBeenRead(); }));
     ASSERT_TRUE(chooseFile(LongFile(20000)));
@@ -74,7 +74,7 @@ TEST_F(UpdateWindowTest, TheListFollowsUnitsAndKeepsTheChosenOne) {
 TEST_F(UpdateWindowTest, TabReachesEveryControlInOrderAndEachHasAName) {
     if (!haveDisplay())
         GTEST_SKIP() << "only a window on the screen takes the focus";
-    UpdateWindow& window = open(true);
+    UpdaterWindow& window = open(true);
     ASSERT_TRUE(pumpUntil([&] { return content().haveUnitsBeenRead(); }));
     ASSERT_TRUE(chooseFile(File(Content(1))));
     ASSERT_TRUE(content().isFileAccepted());

@@ -7,8 +7,8 @@ UpdaterWindowTest::~UpdaterWindowTest() {
     pump(20);
 }
 
-UpdateWindow& UpdaterWindowTest::open(bool onDesktop) {
-    window_ = std::make_unique<UpdateWindow>(Api(), onDesktop);
+UpdaterWindow& UpdaterWindowTest::open(bool onDesktop) {
+    window_ = std::make_unique<UpdaterWindow>(Api(), onDesktop);
     window_->onClose = [this] { ++closes_; };
     return *window_;
 }

@@ -2,7 +2,7 @@
 // The updater's window against a private simulated bus, driven as a person
 // would: choosing units and files, clicking, answering its questions.
 #include "LibraryRun.h"
-#include "UpdateWindow.h"
+#include "UpdaterWindow.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -13,7 +13,7 @@ class UpdaterWindowTest : public LibraryRun {
 protected:
     ~UpdaterWindowTest() override;
 
-    UpdateWindow& open(bool onDesktop = false);
+    UpdaterWindow& open(bool onDesktop = false);
     UpdateComp& content() { return window_->getContent(); }
 
     static bool haveDisplay();
@@ -35,6 +35,6 @@ protected:
     // Waits for the end of the update and the unit read back after it.
     uint32_t waitForEnd(int limitMs = 20000);
 
-    std::unique_ptr<UpdateWindow> window_;
+    std::unique_ptr<UpdaterWindow> window_;
     int closes_ = 0;
 };

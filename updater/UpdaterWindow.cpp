@@ -1,8 +1,8 @@
-#include "UpdateWindow.h"
+#include "UpdaterWindow.h"
 
 #include "Question.h"
 
-UpdateWindow::UpdateWindow(FwdlApi& api, bool onDesktop)
+UpdaterWindow::UpdaterWindow(FwdlApi& api, bool onDesktop)
     : juce::DocumentWindow(kCaption, juce::Colours::black, juce::DocumentWindow::closeButton,
                            false),
       content_(api) {
@@ -19,12 +19,12 @@ UpdateWindow::UpdateWindow(FwdlApi& api, bool onDesktop)
     }
 }
 
-UpdateWindow::~UpdateWindow() {
+UpdaterWindow::~UpdaterWindow() {
     clearContentComponent();
     setLookAndFeel(nullptr);
 }
 
-void UpdateWindow::closeButtonPressed() {
+void UpdaterWindow::closeButtonPressed() {
     if (!content_.isUpdating()) {
         if (onClose)
             onClose();
@@ -36,7 +36,7 @@ void UpdateWindow::closeButtonPressed() {
                   "until it is updated again.\n\nKeep the window open until it says that the "
                   "update has finished.",
                   {"Close anyway", "Keep updating", false},
-                  [safe = juce::Component::SafePointer<UpdateWindow>(this)](bool yes) {
+                  [safe = juce::Component::SafePointer<UpdaterWindow>(this)](bool yes) {
                       if (yes && safe != nullptr && safe->onClose)
                           safe->onClose();
                   });
