@@ -16,8 +16,9 @@ void Question::ask(juce::Component& near, const juce::String& title, const juce:
     box->setEscapeKeyCancels(true);
     box->setTitle(title);
     box->setDescription(message);
-    box->enterModalState(true, juce::ModalCallbackFunction::create([answered](int result) {
-                             answered(result == 1);
-                         }),
-                         true);
+    box->enterModalState(
+        true, juce::ModalCallbackFunction::create([answered = std::move(answered)](int result) {
+            answered(result == 1);
+        }),
+        true);
 }

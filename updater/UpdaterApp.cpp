@@ -38,7 +38,7 @@ void UpdaterApp::initialise(const juce::String& commandLine) {
         return;
     }
     window_ = std::make_unique<UpdaterWindow>(api_);
-    window_->onClose = [this] { quit(); };
+    window_->onClose = [] { quit(); };
     const juce::String file = fileArgument(args);
     if (file.isNotEmpty())
         window_->getContent().setFile(fromHere(file));
@@ -68,7 +68,7 @@ void UpdaterApp::refuseToStart(const std::string& error, bool unattended) {
                                      .withMessage("The updater cannot start: " + error +
                                                   ".\n\nInstall the Lumora software again.")
                                      .withButton("Close"),
-                                 [this](int) { quit(); });
+                                 [](int) { quit(); });
 }
 
 // A request to end (the session ends, a signal) goes the way of the close
