@@ -62,6 +62,10 @@ StatusAdvice StatusAdvice::For(uint32_t status) {
         advice.next =
             "Windows asks for a restart before the unit works again. Restart now, or "
             "save your work elsewhere and restart later.";
+    } else if (status == TVCFWDL_STATUS_REBOOT_FAILED) {
+        // Only the restart after a finished update can fail so.
+        advice.headline = "Restart failed";
+        advice.next = NextStep(status);
     } else if (status == TVCFWDL_STATUS_DOWNLOAD_IN_PROGRESS) {
         advice.headline = "Update refused";
         advice.next = NextStep(status);

@@ -77,6 +77,7 @@ TEST(StatusAdviceTest, OnlyTheLibrarysSuccessIsASuccess) {
               "TVCFWDL_STATUS_DEVICE_ERROR (32): the unit answered with an error");
     EXPECT_EQ(StatusAdvice::For(99).status, "unknown status (99)");
     EXPECT_EQ(StatusAdvice::For(6).next, "Choose a firmware file made for this unit.");
+    EXPECT_EQ(StatusAdvice::For(39).headline, "Restart failed");
     EXPECT_EQ(StatusAdvice::For(39).next, "Restart the computer yourself.");
 }
 
