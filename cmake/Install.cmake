@@ -18,18 +18,21 @@ foreach(program lumora_panel tvcbus unitwatch tvdbuild)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
-foreach(private tvc_fwdl tvcupdate)
+foreach(private tvc_fwdl tvcupdate lumora_update)
   if(TARGET ${private})
     install(TARGETS ${private}
       LIBRARY DESTINATION ${LUMORA_PRIVATE_LIBDIR} RUNTIME DESTINATION ${LUMORA_PRIVATE_LIBDIR})
   endif()
 endforeach()
-if(TARGET tvcupdate)
-  file(RELATIVE_PATH to_updater /${CMAKE_INSTALL_BINDIR} /${LUMORA_PRIVATE_LIBDIR}/tvcupdate)
-  file(MAKE_DIRECTORY ${staged}/bin)
-  file(CREATE_LINK ${to_updater} ${staged}/bin/tvcupdate SYMBOLIC)
-  install(FILES ${staged}/bin/tvcupdate DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+# The updaters load the library from beside themselves: bin/ holds links to them.
+foreach(updater tvcupdate lumora_update)
+  if(TARGET ${updater})
+    file(RELATIVE_PATH to_updater /${CMAKE_INSTALL_BINDIR} /${LUMORA_PRIVATE_LIBDIR}/${updater})
+    file(MAKE_DIRECTORY ${staged}/bin)
+    file(CREATE_LINK ${to_updater} ${staged}/bin/${updater} SYMBOLIC)
+    install(FILES ${staged}/bin/${updater} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
 
 # For updater authors: the header and a pkg-config file that works from any
 # prefix, so the same file serves /usr/local and the package's /usr.

@@ -21,12 +21,14 @@ fail() {
 }
 
 expected="bin/lumora_panel
+bin/lumora_update
 bin/tvcbus
 bin/tvcupdate
 bin/tvdbuild
 bin/unitwatch
 include/tvc_fwdl.h
 lib/$arch/lumora/libtvc_fwdl.so
+lib/$arch/lumora/lumora_update
 lib/$arch/lumora/tvcupdate
 lib/$arch/pkgconfig/tvc_fwdl.pc
 share/applications/$id.desktop

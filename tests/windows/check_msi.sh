@@ -19,6 +19,7 @@ files="README.txt
 SDK/tvc_fwdl.def
 SDK/tvc_fwdl.h
 lumora_panel.exe
+lumora_update.exe
 tvc_fwdl.cfg
 tvc_fwdl.dll
 tvcupdate.exe"

@@ -15,6 +15,7 @@ fi
 expected="$name/
 $name/README.txt
 $name/lumora_panel.exe
+$name/lumora_update.exe
 $name/tvc_fwdl.cfg
 $name/tvc_fwdl.def
 $name/tvc_fwdl.dll
@@ -38,8 +39,8 @@ cd "$work/$name"
 WINEDEBUG=-all /usr/lib/wine/wine64 tvcupdate.exe list | tr -d '\r' | grep -qx "0 units"
 # Logging is off: the library wrote nothing beside itself and kept its settings.
 left=$(ls | sort | tr '\n' ' ')
-if [ "$left" != "README.txt lumora_panel.exe tvc_fwdl.cfg tvc_fwdl.def tvc_fwdl.dll tvc_fwdl.h tvcupdate.exe " ]; then
+if [ "$left" != "README.txt lumora_panel.exe lumora_update.exe tvc_fwdl.cfg tvc_fwdl.def tvc_fwdl.dll tvc_fwdl.h tvcupdate.exe " ]; then
   echo "check_package: the updater left files in the folder: $left" >&2
   exit 1
 fi
-echo "check_package: $(basename "$zip") holds its eight entries, $(stat -c %s "$zip") bytes"
+echo "check_package: $(basename "$zip") holds its nine entries, $(stat -c %s "$zip") bytes"

@@ -14,6 +14,9 @@ public:
     FwdlApi(const FwdlApi&) = delete;
     FwdlApi& operator=(const FwdlApi&) = delete;
 
+    // The device interface class of the units, as the library enumerates them.
+    static constexpr const char* kInterfaceGuid = "{E7E0EE33-3A47-48BE-B7F2-D836DFA9D627}";
+
     // Loads the library and finds every export; false with a message otherwise.
     bool Load(const std::string& path, std::string& error);
     // --library, else $TVC_FWDL_LIBRARY, else the library beside this program.

@@ -1,14 +1,16 @@
 #pragma once
 // The live progress of a download: bar, percent, bytes, rate and elapsed
 // time, and what happens while no bytes move.
+#include "DownloadPhase.h"
+#include "TransferClock.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
 
 class ProgressView {
 public:
-    explicit ProgressView(bool plain)
-        : plain_(plain), start_(Clock::now()), lastIdle_(start_), lastChange_(start_) {}
+    explicit ProgressView(bool plain) : plain_(plain), start_(Clock::now()) {}
 
     void Update(uint32_t done, uint32_t total);
     void Finish();
@@ -17,17 +19,12 @@ private:
     using Clock = std::chrono::steady_clock;
 
     std::string Line(uint32_t done, uint32_t total) const;
-    static const char* Phase(uint32_t done, uint32_t total);
+    double Seconds() const;
 
     bool plain_;
     Clock::time_point start_;
-    // The rate counts only the transfer: from the last poll that saw no bytes
-    // to the last change, so a transfer that ends between two polls still shows
-    // a rate (if anything, a low one).
-    Clock::time_point lastIdle_;
-    Clock::time_point lastChange_;
-    uint32_t lastBytes_ = 0;
-    std::string lastPhase_;
+    TransferClock clock_;
+    DownloadPhase::Step lastPhase_ = DownloadPhase::Preparing;
     int lastTenth_ = -1;
     size_t lastWidth_ = 0;
 };

@@ -80,10 +80,22 @@ const char* StatusText::Name(uint32_t status) {
     return entry ? entry->name : "unknown status";
 }
 
+const char* StatusText::Meaning(uint32_t status) {
+    const Entry* entry = Find(status);
+    return entry ? entry->meaning : "unknown status";
+}
+
 std::string StatusText::Describe(uint32_t status) {
     const Entry* entry = Find(status);
     std::string text = std::string(Name(status)) + " (" + std::to_string(status) + ")";
     return entry ? text + ": " + entry->meaning : text;
+}
+
+const char* StatusText::Condition(uint32_t bit) {
+    for (int index = 0; index < 8; ++index)
+        if (bit == 1u << index)
+            return kConditions[index];
+    return "";
 }
 
 std::string StatusText::Conditions(uint32_t conditions) {
@@ -92,6 +104,6 @@ std::string StatusText::Conditions(uint32_t conditions) {
     std::string text;
     for (int bit = 0; bit < 8; ++bit)
         if (conditions & (1u << bit))
-            text += std::string("  ") + kConditions[bit] + "\n";
+            text += std::string("  ") + Condition(1u << bit) + "\n";
     return text;
 }

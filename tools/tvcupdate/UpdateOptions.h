@@ -1,5 +1,7 @@
 #pragma once
 // The updater's command line.
+#include "FwdlApi.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -9,7 +11,7 @@ struct UpdateOptions {
     std::string command;
     std::vector<std::string> arguments;
     std::string library;
-    std::string guid = "{E7E0EE33-3A47-48BE-B7F2-D836DFA9D627}";
+    std::string guid = FwdlApi::kInterfaceGuid;
     std::string logFile;
     uint32_t flags = 0;
     std::vector<std::pair<uint32_t, uint32_t>> timeouts;  // index, milliseconds

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Smoke run of lumora_update.exe under wine on the X server in $DISPLAY: the
+# window (wine has no 1394 driver, so it lists no unit), its screenshot
+# checked, and a clean close, which asks nothing while no update runs.
+#   updater_smoke.sh BIN_DIR OUT_DIR    (WINEPREFIX set by the caller)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "$1" && pwd)
+out=$(mkdir -p "$2" && cd "$2" && pwd)
+wine=/usr/lib/wine/wine64
+limit=90
+caption="LUMORA Firmware Update"
+rm -f "$out/updater.png" "$out/updater.log"
+
+# The geometry "WxH+X+Y" of the top-level X window with the name.
+window_geometry() {
+  xwininfo -root -tree | sed -n "s/^ *0x[0-9a-f]* \"$1\": ([^)]*)  *\([0-9]*x[0-9]*+[0-9-]*+[0-9-]*\).*/\1/p" | head -1
+}
+
+window_shown() {
+  test -n "$(window_geometry "$caption")"
+}
+
+# Waits, within the limit and while the process runs, until the condition holds.
+wait_until() {
+  local waited=0
+  until "$@"; do
+    if [ $waited -ge $((limit * 10)) ] || ! kill -0 "$updater" 2>/dev/null; then
+      return 1
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}
+
+cd "$bin"
+"$wine" lumora_update.exe >"$out/updater.log" 2>&1 &
+updater=$!
+trap 'kill $updater 2>/dev/null || true' EXIT
+if ! wait_until window_shown; then
+  echo "updater_smoke: no \"$caption\" window within $limit s" >&2
+  cat "$out/updater.log" >&2
+  exit 1
+fi
+# The first paint and the first look for units.
+sleep 2
+geometry=$(window_geometry "$caption")
+import -window root -crop "$geometry" +repage "$out/updater.png"
+/usr/bin/python3 "$here/updater_check.py" "$out/updater.png"
+
+# Asked to close its window, the updater ends on its own with success.
+"$wine" taskkill /im lumora_update.exe >/dev/null 2>&1
+waited=0
+while kill -0 "$updater" 2>/dev/null; do
+  if [ $waited -ge $((limit * 10)) ]; then
+    echo "updater_smoke: the updater did not close within $limit s" >&2
+    exit 1
+  fi
+  sleep 0.1
+  waited=$((waited + 1))
+done
+trap - EXIT
+wait $updater
+echo "updater_smoke: window $geometry and close passed ($out/updater.png)"

@@ -1,0 +1,43 @@
+#include "UpdaterWindow.h"
+
+#include "Question.h"
+
+UpdaterWindow::UpdaterWindow(FwdlApi& api, bool onDesktop)
+    : juce::DocumentWindow(kCaption, juce::Colours::black, juce::DocumentWindow::closeButton,
+                           false),
+      content_(api) {
+    setLookAndFeel(&look_);
+    setUsingNativeTitleBar(false);
+    setTitleBarHeight(kTitleBarHeight);
+    setTitleBarButtonsRequired(juce::DocumentWindow::closeButton, false);
+    setContentNonOwned(&content_, true);
+    setResizable(false, false);
+    if (onDesktop) {
+        centreWithSize(getWidth(), getHeight());
+        addToDesktop();
+        setVisible(true);
+    }
+}
+
+UpdaterWindow::~UpdaterWindow() {
+    clearContentComponent();
+    setLookAndFeel(nullptr);
+}
+
+void UpdaterWindow::closeButtonPressed() {
+    if (!content_.isUpdating()) {
+        if (onClose)
+            onClose();
+        return;
+    }
+    Question::ask(*this, "An update is running",
+                  "The unit is being written right now. If this window closes before the update "
+                  "has finished, the unit may be left without working firmware and stay silent "
+                  "until it is updated again.\n\nKeep the window open until it says that the "
+                  "update has finished.",
+                  {"Close anyway", "Keep updating", false},
+                  [safe = juce::Component::SafePointer<UpdaterWindow>(this)](bool yes) {
+                      if (yes && safe != nullptr && safe->onClose)
+                          safe->onClose();
+                  });
+}
