@@ -1,5 +1,6 @@
 #include "JUCEHelloWorldApplication.h"
 
+#include "DesktopScale.h"
 #include "PanelSize.h"
 
 #include <cstdio>
@@ -30,6 +31,7 @@ void JUCEHelloWorldApplication::initialise(const juce::String& commandLine) {
         quit();
         return;
     }
+    PanelSize::followDesktop(DesktopScale::read());
     PanelSize::apply(*size, nullptr);
     window_ = std::make_unique<MainWindow>();
     reportEvents_ = args.contains("--report-events");

@@ -2,9 +2,13 @@
 
 #include "WindowMemory.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+// The desktop's scale that JUCE leaves to the program.
+double desktopExtra = 1.0;
 
 bool known(int percent) {
     for (int size : PanelSize::kPercents)
@@ -46,12 +50,25 @@ std::optional<int> PanelSize::chosen(int menuResult) {
     return kPercents[index];
 }
 
+double PanelSize::beyondJuce(double desktopScale, double juceScale) {
+    return juceScale > 0.0 ? std::max(1.0, desktopScale / juceScale) : 1.0;
+}
+
+// JUCE's display scale includes its global factor, which is taken out.
+void PanelSize::followDesktop(double desktopScale) {
+    const juce::Desktop& desktop = juce::Desktop::getInstance();
+    const juce::Displays::Display* screen = desktop.getDisplays().getPrimaryDisplay();
+    const double juceScale =
+        screen != nullptr ? screen->scale / desktop.getGlobalScaleFactor() : 1.0;
+    desktopExtra = beyondJuce(desktopScale, juceScale);
+}
+
 // JUCE keeps a window's device pixels when the scale changes, so its logical
 // bounds are set again afterwards.
 void PanelSize::apply(int percent, juce::Component* window) {
     juce::Desktop& desktop = juce::Desktop::getInstance();
     const float before = desktop.getGlobalScaleFactor();
-    const float after = float(percent) / 100.0f;
+    const float after = float(percent / 100.0 * desktopExtra);
     if (before == after)
         return;
     const juce::Rectangle<int> bounds =
@@ -68,5 +85,6 @@ void PanelSize::choose(int percent, juce::Component* window) {
 }
 
 int PanelSize::current() {
-    return int(std::lround(juce::Desktop::getInstance().getGlobalScaleFactor() * 100.0f));
+    return int(
+        std::lround(juce::Desktop::getInstance().getGlobalScaleFactor() / desktopExtra * 100.0));
 }

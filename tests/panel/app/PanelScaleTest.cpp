@@ -75,9 +75,11 @@ protected:
         return juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isNotEmpty();
     }
     // The panel picture of `lumora_panel <options> --screenshots <folder>`; invalid on failure.
-    juce::Image screenshot(const std::string& options, const std::string& folder) {
+    juce::Image screenshot(const std::string& options, const std::string& folder,
+                           const std::string& environment = {}) {
         // JUCE unloads the X libraries at exit: what Xlib keeps reads as a leak.
-        const std::string command = "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" '" +
+        const std::string command = environment +
+                                    "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" '" +
                                     std::string(LUMORA_PANEL) + "' " + options +
                                     " --screenshots '" + dir_.file(folder) + "'";
         if (run(command) != 0)
@@ -149,6 +151,9 @@ TEST_F(PanelScaleTest, At200PercentThePicturesAreTwiceAsLargeAndAsSharp) {
     EXPECT_LT(relativeSharpness(small, upscaled(small, juce::Graphics::lowResamplingQuality)), 0.6)
         << "a blocky upscaled picture has no edges inside its blocks";
 
+    EXPECT_EQ(screenshot("", "gdk", "GDK_SCALE=2 ").getWidth(), 1450) << "the desktop's scale";
+    EXPECT_EQ(screenshot("--scale 1.5", "both", "GDK_SCALE=2 ").getWidth(), 2175)
+        << "the size on top of it";
     EXPECT_EQ(run(std::string("'") + LUMORA_PANEL + "' --scale 3 --screenshots '" +
                   dir_.file("three") + "' 2>/dev/null"),
               2);

@@ -1,5 +1,6 @@
-// The panel's size: the --scale values it takes, the menu items that choose it and the
-// registry value "Lumora Size" that remembers it.
+// The panel's size: the --scale values it takes, the menu items that choose it, the
+// registry value "Lumora Size" that remembers it, and the desktop's scale beneath it.
+#include "DesktopScale.h"
 #include "PanelSize.h"
 #include "RegistryValue.h"
 #include "ScopedEnv.h"
@@ -24,6 +25,21 @@ TEST(PanelSize, ScaleValuesAndMenuItems) {
     EXPECT_EQ(PanelSize::chosen(39), std::nullopt);
     EXPECT_EQ(PanelSize::chosen(43), std::nullopt);
     EXPECT_EQ(PanelSize::chosen(0), std::nullopt) << "a dismissed menu";
+}
+
+TEST(PanelSize, TheDesktopsScaleFromGdkScaleOrXftDpiBeyondWhatJuceApplies) {
+    EXPECT_EQ(DesktopScale::fromSettings("", ""), 1.0);
+    EXPECT_EQ(DesktopScale::fromSettings("2", "96"), 2.0) << "GDK_SCALE comes first";
+    EXPECT_EQ(DesktopScale::fromSettings("", "192"), 2.0);
+    EXPECT_EQ(DesktopScale::fromSettings("", "\t144\n"), 1.5);
+    EXPECT_EQ(DesktopScale::fromSettings("0", "120"), 1.25);
+    EXPECT_EQ(DesktopScale::fromSettings("two", ""), 1.0);
+    EXPECT_EQ(DesktopScale::fromSettings("1.5", "72"), 1.0) << "GDK_SCALE is whole; no shrinking";
+
+    EXPECT_EQ(PanelSize::beyondJuce(2.0, 1.0), 2.0);
+    EXPECT_EQ(PanelSize::beyondJuce(2.0, 2.0), 1.0) << "JUCE scales the screen already";
+    EXPECT_EQ(PanelSize::beyondJuce(1.0, 2.0), 1.0);
+    EXPECT_EQ(PanelSize::beyondJuce(1.5, 0.0), 1.0);
 }
 
 TEST(PanelSize, TheSizeIsRememberedInPercent) {
