@@ -1,5 +1,8 @@
 #include "JUCEHelloWorldApplication.h"
 
+#include "DesktopScale.h"
+#include "PanelSize.h"
+
 #include <cstdio>
 
 namespace {
@@ -19,6 +22,17 @@ void report(const char* event) {
 
 void JUCEHelloWorldApplication::initialise(const juce::String& commandLine) {
     const juce::StringArray args = juce::StringArray::fromTokens(commandLine, true);
+    const juce::String scale = optionValue(args, "--scale");
+    const std::optional<int> size =
+        args.contains("--scale") ? PanelSize::fromScale(scale) : PanelSize::readStored();
+    if (!size) {
+        std::fprintf(stderr, "lumora_panel: --scale takes 1, 1.5 or 2\n");
+        setApplicationReturnValue(2);
+        quit();
+        return;
+    }
+    PanelSize::followDesktop(DesktopScale::read());
+    PanelSize::apply(*size, nullptr);
     window_ = std::make_unique<MainWindow>();
     reportEvents_ = args.contains("--report-events");
     if (reportEvents_)

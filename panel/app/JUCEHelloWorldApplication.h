@@ -12,7 +12,8 @@
 // reaches anotherInstanceStarted here. Two options serve the run script and
 // the benchmark: "--screenshots DIR" writes pictures of both views and ends,
 // "--report-events" prints "first frame" once the window is painted and
-// "another instance started" on each hand-over.
+// "another instance started" on each hand-over. "--scale N" (1, 1.5, 2) sizes
+// the panel for this run instead of the remembered size.
 class JUCEHelloWorldApplication : public juce::JUCEApplication {
 public:
     JUCEHelloWorldApplication() = default;

@@ -3,6 +3,7 @@
 #include "AvcUnit.h"
 #include "KnobMotion.h"
 #include "MixFile.h"
+#include "PanelSize.h"
 #include "PanelState.h"
 #include "RenameStep.h"
 #include "SnapshotFiles.h"
@@ -126,15 +127,13 @@ void MainComp::setUpFileButton(juce::ImageButton& button, const juce::Image& nor
     button.addListener(this);
 }
 
-// Only the part that changed is drawn, straight from the decoded image.
+// Only the part that changed is drawn (the clip), straight from the decoded image.
 void MainComp::paint(juce::Graphics& g) {
     const juce::Rectangle<int> clip = g.getClipBounds();
     if (!background_.getBounds().contains(clip))
         g.fillAll(juce::Colour(0xFFC7C7C7));
-    const juce::Rectangle<int> area = clip.getIntersection(background_.getBounds());
-    if (!area.isEmpty())
-        g.drawImage(background_, area.getX(), area.getY(), area.getWidth(), area.getHeight(),
-                    area.getX(), area.getY(), area.getWidth(), area.getHeight());
+    if (clip.intersects(background_.getBounds()))
+        SkinImage::draw(g, background_, {});
 }
 
 void MainComp::drawBackdrop(juce::Graphics& g, const juce::Component& onto) const {
@@ -142,7 +141,7 @@ void MainComp::drawBackdrop(juce::Graphics& g, const juce::Component& onto) cons
     // An image brush over whole pixels stays on the renderer's rectangle path.
     const juce::Graphics::ScopedSaveState saved(g);
     g.setFillType(
-        juce::FillType(background_, juce::AffineTransform::translation(origin.toFloat())));
+        SkinImage::brush(g, background_, juce::AffineTransform::translation(origin.toFloat())));
     g.fillRect(onto.getLocalBounds());
 }
 
@@ -223,6 +222,7 @@ juce::PopupMenu MainComp::createContextMenu() const {
     juce::PopupMenu menu = createKnobMotionMenu();
     menu.addSubMenu("Snapshots", createSnapshotMenu());
     menu.addItem(kTooltipsItem, "Show Tooltips", true, state_.getTooltipsShown());
+    menu.addSubMenu("Size", PanelSize::menu());
     menu.addSeparator();
     const juce::String undo = history_.undoName();
     const juce::String redo = history_.redoName();
@@ -289,6 +289,8 @@ void MainComp::contextMenuChosen(int menuResult) {
         history_.undo();
     else if (menuResult == kRedoItem)
         history_.redo();
+    else if (const std::optional<int> size = PanelSize::chosen(menuResult))
+        PanelSize::choose(*size, getTopLevelComponent());
     else
         knobMotionChosen(menuResult);
 }

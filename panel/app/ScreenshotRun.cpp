@@ -13,11 +13,18 @@ ScreenshotRun::~ScreenshotRun() {
 }
 
 bool ScreenshotRun::writeSnapshot(juce::Component& component, const juce::File& file) {
-    juce::Image image = component.createComponentSnapshot(component.getLocalBounds(), false);
+    juce::Image image = component.createComponentSnapshot(component.getLocalBounds(), false,
+                                                          deviceScale(component));
     file.deleteFile();
     juce::FileOutputStream out(file);
     juce::PNGImageFormat png;
     return out.openedOk() && png.writeImageToStream(image, out);
+}
+
+float ScreenshotRun::deviceScale(const juce::Component& component) {
+    const juce::ComponentPeer* peer = component.getPeer();
+    return component.getDesktopScaleFactor() *
+           float(peer != nullptr ? peer->getPlatformScaleFactor() : 1.0);
 }
 
 void ScreenshotRun::timerCallback() {

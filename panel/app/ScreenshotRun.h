@@ -7,8 +7,9 @@ class MainWindow;
 
 // Pictures of the panel without anyone at the screen: once the units have
 // been read, the whole window (title bar included) goes to panel.png, then
-// window-shade mode is entered and the strip goes to winshade.png. Timer
-// steps, so the message loop runs between them and the meters move.
+// window-shade mode is entered and the strip goes to winshade.png, each in the
+// device pixels the screen shows (1450 pixels wide at 200 %). Timer steps, so
+// the message loop runs between them and the meters move.
 class ScreenshotRun : private juce::Timer {
 public:
     static constexpr int kSettleMs = 800;
@@ -19,6 +20,8 @@ public:
     ~ScreenshotRun() override;
 
     static bool writeSnapshot(juce::Component& component, const juce::File& file);
+    // Device pixels per logical pixel of the component on its screen.
+    static float deviceScale(const juce::Component& component);
 
 private:
     void timerCallback() override;

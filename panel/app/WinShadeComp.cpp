@@ -86,7 +86,7 @@ void WinShadeComp::showUnitPresence(bool present) {
 
 void WinShadeComp::paint(juce::Graphics& g) {
     g.fillAll(juce::Colour(0xFFC7C7C7));
-    g.drawImageAt(background_, 0, 0);
+    SkinImage::draw(g, background_, {});
 }
 
 void WinShadeComp::refreshFromUnit() {

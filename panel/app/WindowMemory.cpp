@@ -50,6 +50,15 @@ void WindowMemory::store(const State& state) {
     value("Unit").write(state.unit);
 }
 
+int WindowMemory::readSize() {
+    const juce::String text = value("Size").read({});
+    return text.containsOnly("0123456789") ? text.getIntValue() : 0;
+}
+
+void WindowMemory::storeSize(int percent) {
+    value("Size").write(juce::String(percent));
+}
+
 // The title bar is what the user grabs: it must be reachable.
 juce::Rectangle<int> WindowMemory::placeOnScreens(juce::Rectangle<int> window,
                                                   const juce::Array<juce::Rectangle<int>>& screens,

@@ -31,8 +31,8 @@ void KnobStyle::drawRotarySlider(juce::Graphics& g, int, int, int, int, float po
     const int pivotX = image_.getWidth() / 2;
     const int pivotY = image_.getHeight() / 2;
     g.setColour(juce::Colour(0xFF808080).withAlpha(slider.isEnabled() ? 1.0f : 0.5f));
-    g.drawImageTransformed(image_,
-                           juce::AffineTransform::rotation(angle, float(pivotX), float(pivotY)));
+    SkinImage::draw(g, image_,
+                    juce::AffineTransform::rotation(angle, float(pivotX), float(pivotY)));
     if (FocusMark::shown(slider))
         drawFocusRing(g, slider);
 }

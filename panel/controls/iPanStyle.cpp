@@ -22,7 +22,7 @@ void iPanStyle::drawLinearSlider(juce::Graphics& g, int x, int y, int, int heigh
     // The handle starts 10 pixels left of the thumb position, one more than its half width.
     const int left = int(sliderPos - 10.0f);
     g.setColour(juce::Colour(0xFF808080).withAlpha(slider.isEnabled() ? 1.0f : 0.5f));
-    g.drawImageAt(image_, left, 0);
+    SkinImage::draw(g, image_, juce::AffineTransform::translation(float(left), 0.0f));
     if (FocusMark::shown(slider))
         FocusMark::draw(g,
                         juce::Rectangle<float>(float(left - 2), 0.0f, float(image_.getWidth() + 4),

@@ -16,7 +16,7 @@ void myButtonStyle::drawToggleButton(juce::Graphics& g, juce::ToggleButton& butt
     g.setColour(juce::Colours::black.withAlpha(button.isEnabled() ? 1.0f : 0.4f));
     const juce::Image& image =
         shouldDrawButtonAsDown ? pressed_ : (button.getToggleState() ? on_ : off_);
-    g.drawImageAt(image, 0, 0);
+    SkinImage::draw(g, image, {});
     if (FocusMark::shown(button))
         FocusMark::draw(g, image.getBounds().toFloat());
 }

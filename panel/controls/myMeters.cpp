@@ -86,7 +86,7 @@ void myMeters::parentHierarchyChanged() {
 void myMeters::paint(juce::Graphics& g) {
     if (backdrop_ != nullptr)
         backdrop_->drawBackdrop(g, *this);
-    g.setFillType(juce::FillType(image_, juce::AffineTransform()));
+    g.setFillType(SkinImage::brush(g, image_, {}));
     const double display = ballistics_.getDisplay();
     // Only the bar's top edge is rounded and anti-aliased; below it the bar is
     // whole pixels, which the renderer fills far more cheaply than a path.

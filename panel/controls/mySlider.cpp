@@ -20,7 +20,7 @@ void mySlider::drawLinearSlider(juce::Graphics& g, int x, int y, int, int height
         return;
     const int top = int(sliderPos - 20.0f);
     g.setColour(juce::Colour(0xFF808080).withAlpha(slider.isEnabled() ? 1.0f : 0.5f));
-    g.drawImageAt(image_, 0, top);
+    SkinImage::draw(g, image_, juce::AffineTransform::translation(0.0f, float(top)));
     if (FocusMark::shown(slider))
         FocusMark::draw(
             g, juce::Rectangle<int>(0, top, image_.getWidth(), image_.getHeight()).toFloat());

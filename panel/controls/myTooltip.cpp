@@ -68,12 +68,23 @@ juce::Button* myTooltip::createDocumentWindowButton(int buttonType) {
     return button;
 }
 
+void myTooltip::drawImageButton(juce::Graphics& g, juce::Image* image, int imageX, int imageY,
+                                int imageW, int imageH, const juce::Colour&, float imageOpacity,
+                                juce::ImageButton& button) {
+    const juce::AffineTransform t =
+        juce::RectanglePlacement(juce::RectanglePlacement::stretchToFit)
+            .getTransformToFit(image->getBounds().toFloat(),
+                               juce::Rectangle<int>(imageX, imageY, imageW, imageH).toFloat());
+    g.setOpacity(button.isEnabled() ? imageOpacity : imageOpacity * 0.3f);
+    SkinImage::draw(g, *image, t);
+}
+
 void myTooltip::drawDocumentWindowTitleBar(juce::DocumentWindow& window, juce::Graphics& g,
                                            int width, int height, int, int, const juce::Image*,
                                            bool) {
     g.setColour(juce::Colours::black);
     g.setFont(juce::Font(float(height) * 0.6f, juce::Font::bold));
-    g.drawImageAt(titleBar_, 0, 0);
+    SkinImage::draw(g, titleBar_, {});
     g.drawText(window.getName(), 2, 0, width - 44, height - 2, juce::Justification::centredLeft,
                true);
     g.setOpacity(0.4f);

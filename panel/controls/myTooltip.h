@@ -23,6 +23,12 @@ public:
     void drawDocumentWindowTitleBar(juce::DocumentWindow& window, juce::Graphics& g, int width,
                                     int height, int titleSpaceX, int titleSpaceW,
                                     const juce::Image* icon, bool drawTitleTextOnLeft) override;
+    // The skin's image buttons (close, load, save) as JUCE draws them, with the
+    // skin's larger artwork where the screen scales the panel up; they have no
+    // overlay colours.
+    void drawImageButton(juce::Graphics& g, juce::Image* image, int imageX, int imageY, int imageW,
+                         int imageH, const juce::Colour& overlayColour, float imageOpacity,
+                         juce::ImageButton& button) override;
 
 private:
     const PanelState& state_;

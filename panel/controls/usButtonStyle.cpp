@@ -15,7 +15,7 @@ void usButtonStyle::drawToggleButton(juce::Graphics& g, juce::ToggleButton& butt
     if (!button.isEnabled())
         alpha = 0.0f;
     g.setColour(juce::Colours::black.withAlpha(alpha));
-    g.drawImageAt(icon_, 0, 0);
+    SkinImage::draw(g, icon_, {});
     g.drawFittedText(button.getButtonText(), 1, 12, button.getWidth(), button.getHeight(),
                      juce::Justification::centred, 1);
     if (FocusMark::shown(button))

@@ -1,12 +1,15 @@
 // gallery: every control of the panel in its states, drawn by the real
-// controls and looks with the compiled-in skin, into one PNG for review.
+// controls and looks with the compiled-in skin, into one PNG for review;
+// --2x draws them with the artwork rendered at twice the size.
 #include "ControlShots.h"
 #include "GallerySheet.h"
 #include "KnobStyle.h"
 #include "OfflineUnit.h"
 #include "SkinData.h"
+#include "SkinImage.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -103,16 +106,20 @@ int run(const juce::File& output) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: gallery <output.png>\n");
+    // The sheet is drawn at twice the panel's size: by default the panel-size
+    // artwork magnified, with --2x the artwork rendered at twice the size.
+    const bool large = argc == 3 && std::strcmp(argv[1], "--2x") == 0;
+    if (argc != 2 && !large) {
+        std::fprintf(stderr, "usage: gallery [--2x] <output.png>\n");
         return 2;
     }
+    SkinImage::setLargeArtworkDrawn(large);
     // No application object: JUCE then installs its X error handlers as a
     // program outside an application needs.
     juce::JUCEApplicationBase::createInstance = []() -> juce::JUCEApplicationBase* {
         return nullptr;
     };
     const juce::ScopedJuceInitialiser_GUI gui;
-    const juce::File output = juce::File::getCurrentWorkingDirectory().getChildFile(argv[1]);
+    const juce::File output = juce::File::getCurrentWorkingDirectory().getChildFile(argv[argc - 1]);
     return run(output);
 }

@@ -26,7 +26,7 @@ HarnessView::~HarnessView() {
 
 void HarnessView::paint(juce::Graphics& g) {
     g.fillAll(juce::Colours::black);
-    g.drawImageAt(background_, 0, 0);
+    SkinImage::draw(g, background_, {});
 }
 
 void HarnessView::refreshFromUnit() {

@@ -1,4 +1,6 @@
-"""Renders the vector sources in svg/ into the images in images/ that the program compiles in.
+"""Renders the vector sources in svg/ into the images the program compiles in: images/ at the
+panel's size and images@2x/ at twice that size (same names), drawn where the screen scales the
+panel up.
 
 Needs rsvg-convert (Debian package librsvg2-bin), Pillow (python3-pil) and the DejaVu Sans
 typeface (fonts-dejavu-core). PNGs come out 8-bit RGBA with a gamma chunk (the title bar 8-bit
@@ -19,8 +21,8 @@ JPEGS = ("background", "winshade4")
 RGB_PNGS = ("titlebar",)
 
 
-def rasterise(svg_path):
-    png = subprocess.run(["rsvg-convert", "--format", "png", svg_path],
+def rasterise(svg_path, zoom):
+    png = subprocess.run(["rsvg-convert", "--format", "png", "--zoom", str(zoom), svg_path],
                          check=True, stdout=subprocess.PIPE).stdout
     return Image.open(io.BytesIO(png)).convert("RGBA")
 
@@ -39,13 +41,21 @@ def write(name, image, out_dir):
     return path
 
 
-def main(argv):
-    out_dir = argv[1] if len(argv) > 1 else os.path.join(HERE, "images")
+def render_all(zoom, out_dir):
     svg_dir = os.path.join(HERE, "svg")
+    os.makedirs(out_dir, exist_ok=True)
     for source in sorted(os.listdir(svg_dir)):
         if source.endswith(".svg"):
             name = source[:-4]
-            write(name, rasterise(os.path.join(svg_dir, source)), out_dir)
+            write(name, rasterise(os.path.join(svg_dir, source), zoom), out_dir)
+
+
+def main(argv):
+    """render.py [OUT_DIR [OUT_DIR_2X]]: by default images/ and images@2x/ beside this script."""
+    out_dir = argv[1] if len(argv) > 1 else os.path.join(HERE, "images")
+    out_dir_2x = argv[2] if len(argv) > 2 else os.path.join(HERE, "images@2x")
+    render_all(1, out_dir)
+    render_all(2, out_dir_2x)
     return 0
 
 

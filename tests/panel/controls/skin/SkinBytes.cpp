@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "SkinData.h"
+#include "SkinData2x.h"
 
 namespace skintest {
 
@@ -28,15 +29,32 @@ bool isFrameMarker(int marker) {
 
 }  // namespace
 
-Bytes resource(const std::string& file) {
-    for (int i = 0; i < SkinData::namedResourceListSize; ++i) {
-        if (file != SkinData::originalFilenames[i])
+namespace {
+
+using Getter = const char* (*)(const char* name, int& size);
+
+Bytes lookUp(const std::string& file, int count, const char* const* names, const char* const* files,
+             Getter get) {
+    for (int i = 0; i < count; ++i) {
+        if (file != files[i])
             continue;
         int size = 0;
-        const char* data = SkinData::getNamedResource(SkinData::namedResourceList[i], size);
+        const char* data = get(names[i], size);
         return {reinterpret_cast<const unsigned char*>(data), static_cast<std::size_t>(size)};
     }
     return {};
+}
+
+}  // namespace
+
+Bytes resource(const std::string& file) {
+    return lookUp(file, SkinData::namedResourceListSize, SkinData::namedResourceList,
+                  SkinData::originalFilenames, SkinData::getNamedResource);
+}
+
+Bytes resource2x(const std::string& file) {
+    return lookUp(file, SkinData2x::namedResourceListSize, SkinData2x::namedResourceList,
+                  SkinData2x::originalFilenames, SkinData2x::getNamedResource);
 }
 
 std::uint32_t bigEndian32(const unsigned char* p) {

@@ -15,6 +15,8 @@ struct Bytes {
 
 // The compiled-in bytes of the image whose source file is `file` ("mute-on.png"); empty if none.
 Bytes resource(const std::string& file);
+// The same for its rendering at twice the size.
+Bytes resource2x(const std::string& file);
 
 struct PngChunk {
     std::string type;
