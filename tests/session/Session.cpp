@@ -203,7 +203,7 @@ bool Session::checkWorld() {
 std::string Session::sanitizerReport() {
     for (const char* variable : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
         const std::string path = sanitizerLogPath(variable);
-        const std::string file = path + "." + std::to_string(panel_.pid());
+        std::string file = path + "." + std::to_string(panel_.pid());
         if (!path.empty() && std::filesystem::exists(file))
             return file;
     }

@@ -12,6 +12,7 @@ namespace {
 
 std::vector<char*> pointers(const std::vector<std::string>& strings) {
     std::vector<char*> result;
+    result.reserve(strings.size() + 1);
     for (const std::string& s : strings)
         result.push_back(const_cast<char*>(s.c_str()));
     result.push_back(nullptr);
