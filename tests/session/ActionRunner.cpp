@@ -6,11 +6,12 @@
 
 namespace {
 
-// The window's drawn title bar and what lies on it and below it.
-constexpr int kTitleBar = 23;
+// The window's drawn title bar (23 pixels below a 1-pixel border) and what
+// lies on it and below it, in the window's coordinates.
+constexpr int kTitleBar = 24;
 constexpr int kButtonY = 2 + 11;
 constexpr int kCloseLeft = 697;
-constexpr int kFileButtonsLeft = 571, kFileButtonsRight = 688;
+constexpr int kFileButtonsLeft = 572, kFileButtonsRight = 689;
 constexpr int kFileButtonsTop = kTitleBar + 506, kFileButtonsBottom = kTitleBar + 539;
 constexpr int kShadeHeight = 159;
 constexpr int kNormalHeight = 620;
@@ -27,7 +28,7 @@ int titleButtonX(const std::string& name) {
 
 // The middle of unit k's name label, under its button in the unit selector.
 int nameLabelX(int unit) {
-    return 583 + 10 + ((unit - 1) % 2) * 42 + 17;
+    return 1 + 583 + 10 + ((unit - 1) % 2) * 42 + 17;
 }
 int nameLabelY(int unit) {
     return kTitleBar + 402 + (unit <= 2 ? 49 : 88) + 7;
@@ -41,6 +42,8 @@ void pause(int ms) {
 
 bool ActionRunner::run(const Action& action) {
     const std::string& verb = action.verb;
+    if (verb != "bus" && verb != "heal")
+        show();
     if (verb == "click")
         return click(action);
     if (verb == "menu")
@@ -63,6 +66,16 @@ bool ActionRunner::run(const Action& action) {
         return check();
     note_("unknown action: " + action.text());
     return false;
+}
+
+// A pointer action on a minimised window would land on the desktop, where a
+// click opens the window manager's own menu.
+void ActionRunner::show() {
+    if (!window_.isMinimised())
+        return;
+    window_.restore();
+    note_(window_.isMinimised() ? "the minimised window did not come back"
+                                : "restored the minimised window");
 }
 
 ActionRunner::Point ActionRunner::land(int x, int y, bool belowTitleBar) {
@@ -138,6 +151,13 @@ bool ActionRunner::titleButton(const Action& action) {
         return false;
     }
     window_.click(x, kButtonY, 1);
+    // The window manager minimises a little later: wait, so that the next
+    // action finds the window minimised and shows it first.
+    for (int waited = 0; action.word(0) == "Minimize" && waited < 1000; waited += 50) {
+        if (window_.isMinimised())
+            break;
+        pause(50);
+    }
     return true;
 }
 
@@ -177,8 +197,9 @@ int ActionRunner::pressShade(int heightBefore) {
 // its next press only turns it off: one more press then shows the strip.
 bool ActionRunner::check() {
     window_.key("Escape");
-    if (window_.isMinimised())
-        window_.restore();
+    show();
+    if (window_.keepOnScreen())
+        note_("moved the window back onto the screen");
     const int before = window_.height();
     int after = pressShade(before);
     if (after == 0) {

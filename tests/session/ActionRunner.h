@@ -31,6 +31,7 @@ private:
         int x;
         int y;
     };
+    void show();
     Point land(int x, int y, bool belowTitleBar);
 
     bool click(const Action& action);

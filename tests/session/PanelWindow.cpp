@@ -4,6 +4,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -126,6 +127,26 @@ void PanelWindow::restore() {
     sync();
     for (int waited = 0; waited < 2000 && isMinimised(); waited += 50)
         pause(50);
+}
+
+bool PanelWindow::keepOnScreen() {
+    XWindowAttributes attributes;
+    if (!find() || !XGetWindowAttributes(display_, window_, &attributes))
+        return false;
+    int x, y;
+    Window child;
+    const Window root = DefaultRootWindow(display_);
+    XTranslateCoordinates(display_, window_, root, 0, 0, &x, &y, &child);
+    const int screenWidth = DisplayWidth(display_, DefaultScreen(display_));
+    const int screenHeight = DisplayHeight(display_, DefaultScreen(display_));
+    const int onX = std::clamp(x, 0, std::max(0, screenWidth - attributes.width));
+    const int onY = std::clamp(y, 0, std::max(0, screenHeight - attributes.height));
+    if (onX == x && onY == y)
+        return false;
+    XMoveWindow(display_, window_, onX, onY);
+    sync();
+    pause(200);
+    return true;
 }
 
 void PanelWindow::moveTo(int x, int y) {

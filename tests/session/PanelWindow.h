@@ -21,6 +21,9 @@ public:
     bool isMinimised();
     // Asks the window manager to show a minimised window again.
     void restore();
+    // Moves a window that lies partly off the screen back onto it; false when
+    // it was on the screen already.
+    bool keepOnScreen();
 
     // Points are in the window's own coordinates.
     void moveTo(int x, int y);

@@ -152,10 +152,6 @@ bool Session::perform(const Action& action) {
     if (!panel_.running())
         return fail("the panel ended with " + std::to_string(panel_.exitCode()) + " after " +
                     action.text());
-    if (window_.isMinimised()) {
-        window_.restore();
-        log_.note(elapsed(), "restored the minimised window");
-    }
     return true;
 }
 

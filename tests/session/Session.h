@@ -30,8 +30,7 @@ private:
     bool startPanel();
     void randomActions();
     void replayActions();
-    // Logs and runs one action, then checks that the panel still runs and
-    // shows a minimised window again.
+    // Logs and runs one action, then checks that the panel still runs.
     bool perform(const Action& action);
     void finish();
     bool endPanel();
