@@ -181,15 +181,28 @@ bool ActionRunner::heal() {
     return true;
 }
 
+// A minimise still pending in the panel may hide the window meanwhile: then
+// the press is given up (0), to be made again on the window shown again.
 int ActionRunner::pressShade(int heightBefore) {
+    show();
     window_.click(titleButtonX("WinShade"), kButtonY, 1);
-    for (int waited = 0; waited < kAnswerMs; waited += 50) {
+    for (int waited = 0; waited < kAnswerMs && !window_.isMinimised(); waited += 50) {
         const int height = window_.height();
         if (height != 0 && height != heightBefore)
             return height;
         pause(50);
     }
     return 0;
+}
+
+// Presses until the height changes, at most `presses` times; the new height, or 0.
+int ActionRunner::pressShadeUntilChanged(int heightBefore, int presses) {
+    int after = pressShade(heightBefore);
+    for (int press = 1; press < presses && after == 0; ++press) {
+        note_("the height stayed " + std::to_string(heightBefore) + ": pressed again");
+        after = pressShade(heightBefore);
+    }
+    return after;
 }
 
 // The window answers when its shade button changes its height. A shade button
@@ -201,23 +214,19 @@ bool ActionRunner::check() {
     if (window_.keepOnScreen())
         note_("moved the window back onto the screen");
     const int before = window_.height();
-    int after = pressShade(before);
-    if (after == 0) {
-        note_("the shade button changed nothing: pressed again");
-        after = pressShade(before);
-    }
-    if (after != kShadeHeight && after != kNormalHeight) {
-        note_("the window did not answer: height " + std::to_string(before) + ", then " +
-              std::to_string(after));
+    const int after = pressShadeUntilChanged(before, 3);
+    const int back = after == 0 ? 0 : pressShadeUntilChanged(after, 2);
+    const std::string heights = std::to_string(before) + " -> " + std::to_string(after) +
+                                (after == 0 ? "" : " -> " + std::to_string(back));
+    const auto answered = [](int height) {
+        return height == kShadeHeight || height == kNormalHeight;
+    };
+    if (!answered(after) || !answered(back)) {
+        note_("the window did not answer: height " + heights + "; " + window_.describe());
+        if (window_.saveScreen(screenFile_))
+            note_("the screen: " + screenFile_);
         return false;
     }
-    const int back = pressShade(after);
-    if (back != kShadeHeight && back != kNormalHeight) {
-        note_("the window did not answer the second press: height " + std::to_string(after) +
-              ", then " + std::to_string(back));
-        return false;
-    }
-    note_("the window answers: height " + std::to_string(before) + " -> " + std::to_string(after) +
-          " -> " + std::to_string(back));
+    note_("the window answers: height " + heights);
     return true;
 }

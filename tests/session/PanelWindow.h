@@ -36,6 +36,11 @@ public:
     void type(const std::string& text);
     void sync();
 
+    // The window's id, place, size and state, for a failure's report.
+    std::string describe();
+    // The whole screen as a binary PPM picture; false when it cannot be written.
+    bool saveScreen(const std::string& path);
+
 private:
     Window search(Window parent, int depth);
     bool hasPanelName(Window window);

@@ -84,8 +84,9 @@ bool Session::setUp() {
     if (displayName_.empty())
         return fail("no virtual X server (Xvfb) could be started");
     world_.setDisplay(displayName_);
-    if (options_.display.empty() && !display_.startWindowManager(displayName_, world_.environment(),
-                                                                 world_.file("display.log")))
+    if (options_.display.empty() &&
+        !display_.startWindowManager(displayName_, world_.environment(), world_.file("jwmrc"),
+                                     world_.file("display.log")))
         log_.note(0, "no window manager (jwm): minimising is not tried");
     if (!window_.open(displayName_))
         return fail("cannot open the display " + displayName_ + " with the X test extension");
@@ -94,7 +95,8 @@ bool Session::setUp() {
     if (!bus_->makeTwoUnits())
         return fail("the bus tool could not set up two units");
     runner_ = std::make_unique<ActionRunner>(
-        window_, *bus_, [this](const std::string& text) { log_.note(elapsed(), text); });
+        window_, *bus_, [this](const std::string& text) { log_.note(elapsed(), text); },
+        world_.file("screen.ppm"));
     return true;
 }
 
