@@ -158,7 +158,9 @@ bool Session::perform(const Action& action) {
 }
 
 // The last name typed before SIGTERM must reach the bus file: the panel
-// writes its units' state on the way out.
+// writes its units' state on the way out, within the quarter second in which
+// it holds back a new write. The pause lets the panel read the typed keys
+// before the signal.
 void Session::finish() {
     if (failure_.empty() && perform({"heal", {}}) && perform({"check", {}})) {
         if (window_.height() == kShadeHeight)
@@ -166,7 +168,9 @@ void Session::finish() {
         for (int waited = 0; waited < ActionRunner::kAnswerMs && window_.height() == kShadeHeight;
              waited += 50)
             pause(50);
+        pause(500);
         perform({"rename", {"1", ":" + finalName(), "return"}});
+        pause(150);
     }
     if (endPanel() && failure_.empty())
         checkWorld();
