@@ -137,7 +137,9 @@ bool ActionRunner::rename(const Action& action) {
     const int unit = std::clamp(action.number(0), 1, 4);
     const std::string text = action.word(1).empty() ? "" : action.word(1).substr(1);
     window_.doubleClick(nameLabelX(unit), nameLabelY(unit));
-    pause(250);
+    // The editor opens once the panel has read the double click: keys typed
+    // before would go to another control (a busy or sanitized panel is slow).
+    pause(500);
     window_.type(text);
     pause(50);
     window_.key(action.word(2) == "escape" ? "Escape" : "Return");

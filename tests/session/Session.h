@@ -39,7 +39,8 @@ private:
     bool fail(const std::string& reason);
     void report();
     double elapsed() const;
-    std::string finalName() const;
+    bool busHasName(const std::string& name);
+    std::string finalName(char first) const;
 
     SessionOptions options_;
     SessionWorld world_;
@@ -54,4 +55,5 @@ private:
     std::chrono::steady_clock::time_point start_;
     std::string failure_;
     int actions_ = 0;
+    bool nameWritten_ = false;
 };
