@@ -6,11 +6,12 @@
 
 namespace {
 
-// The window's drawn title bar and what lies on it and below it.
-constexpr int kTitleBar = 23;
+// The window's drawn title bar (23 pixels below a 1-pixel border) and what
+// lies on it and below it, in the window's coordinates.
+constexpr int kTitleBar = 24;
 constexpr int kButtonY = 2 + 11;
 constexpr int kCloseLeft = 697;
-constexpr int kFileButtonsLeft = 571, kFileButtonsRight = 688;
+constexpr int kFileButtonsLeft = 572, kFileButtonsRight = 689;
 constexpr int kFileButtonsTop = kTitleBar + 506, kFileButtonsBottom = kTitleBar + 539;
 constexpr int kShadeHeight = 159;
 constexpr int kNormalHeight = 620;
@@ -27,7 +28,7 @@ int titleButtonX(const std::string& name) {
 
 // The middle of unit k's name label, under its button in the unit selector.
 int nameLabelX(int unit) {
-    return 583 + 10 + ((unit - 1) % 2) * 42 + 17;
+    return 1 + 583 + 10 + ((unit - 1) % 2) * 42 + 17;
 }
 int nameLabelY(int unit) {
     return kTitleBar + 402 + (unit <= 2 ? 49 : 88) + 7;
@@ -41,6 +42,8 @@ void pause(int ms) {
 
 bool ActionRunner::run(const Action& action) {
     const std::string& verb = action.verb;
+    if (verb != "bus" && verb != "heal")
+        show();
     if (verb == "click")
         return click(action);
     if (verb == "menu")
@@ -63,6 +66,16 @@ bool ActionRunner::run(const Action& action) {
         return check();
     note_("unknown action: " + action.text());
     return false;
+}
+
+// A pointer action on a minimised window would land on the desktop, where a
+// click opens the window manager's own menu.
+void ActionRunner::show() {
+    if (!window_.isMinimised())
+        return;
+    window_.restore();
+    note_(window_.isMinimised() ? "the minimised window did not come back"
+                                : "restored the minimised window");
 }
 
 ActionRunner::Point ActionRunner::land(int x, int y, bool belowTitleBar) {
@@ -124,7 +137,9 @@ bool ActionRunner::rename(const Action& action) {
     const int unit = std::clamp(action.number(0), 1, 4);
     const std::string text = action.word(1).empty() ? "" : action.word(1).substr(1);
     window_.doubleClick(nameLabelX(unit), nameLabelY(unit));
-    pause(250);
+    // The editor opens once the panel has read the double click: keys typed
+    // before would go to another control (a busy or sanitized panel is slow).
+    pause(500);
     window_.type(text);
     pause(50);
     window_.key(action.word(2) == "escape" ? "Escape" : "Return");
@@ -138,6 +153,13 @@ bool ActionRunner::titleButton(const Action& action) {
         return false;
     }
     window_.click(x, kButtonY, 1);
+    // The window manager minimises a little later: wait, so that the next
+    // action finds the window minimised and shows it first.
+    for (int waited = 0; action.word(0) == "Minimize" && waited < 1000; waited += 50) {
+        if (window_.isMinimised())
+            break;
+        pause(50);
+    }
     return true;
 }
 
@@ -161,9 +183,12 @@ bool ActionRunner::heal() {
     return true;
 }
 
+// A minimise still pending in the panel may hide the window meanwhile: then
+// the press is given up (0), to be made again on the window shown again.
 int ActionRunner::pressShade(int heightBefore) {
+    show();
     window_.click(titleButtonX("WinShade"), kButtonY, 1);
-    for (int waited = 0; waited < kAnswerMs; waited += 50) {
+    for (int waited = 0; waited < kAnswerMs && !window_.isMinimised(); waited += 50) {
         const int height = window_.height();
         if (height != 0 && height != heightBefore)
             return height;
@@ -172,31 +197,38 @@ int ActionRunner::pressShade(int heightBefore) {
     return 0;
 }
 
+// Presses until the height changes, at most `presses` times; the new height, or 0.
+int ActionRunner::pressShadeUntilChanged(int heightBefore, int presses) {
+    int after = pressShade(heightBefore);
+    for (int press = 1; press < presses && after == 0; ++press) {
+        note_("the height stayed " + std::to_string(heightBefore) + ": pressed again");
+        after = pressShade(heightBefore);
+    }
+    return after;
+}
+
 // The window answers when its shade button changes its height. A shade button
 // pressed while no unit was attached stays on with the window unchanged, so
 // its next press only turns it off: one more press then shows the strip.
 bool ActionRunner::check() {
     window_.key("Escape");
-    if (window_.isMinimised())
-        window_.restore();
+    show();
+    if (window_.keepOnScreen())
+        note_("moved the window back onto the screen");
     const int before = window_.height();
-    int after = pressShade(before);
-    if (after == 0) {
-        note_("the shade button changed nothing: pressed again");
-        after = pressShade(before);
-    }
-    if (after != kShadeHeight && after != kNormalHeight) {
-        note_("the window did not answer: height " + std::to_string(before) + ", then " +
-              std::to_string(after));
+    const int after = pressShadeUntilChanged(before, 3);
+    const int back = after == 0 ? 0 : pressShadeUntilChanged(after, 2);
+    const std::string heights = std::to_string(before) + " -> " + std::to_string(after) +
+                                (after == 0 ? "" : " -> " + std::to_string(back));
+    const auto answered = [](int height) {
+        return height == kShadeHeight || height == kNormalHeight;
+    };
+    if (!answered(after) || !answered(back)) {
+        note_("the window did not answer: height " + heights + "; " + window_.describe());
+        if (window_.saveScreen(screenFile_))
+            note_("the screen: " + screenFile_);
         return false;
     }
-    const int back = pressShade(after);
-    if (back != kShadeHeight && back != kNormalHeight) {
-        note_("the window did not answer the second press: height " + std::to_string(after) +
-              ", then " + std::to_string(back));
-        return false;
-    }
-    note_("the window answers: height " + std::to_string(before) + " -> " + std::to_string(after) +
-          " -> " + std::to_string(back));
+    note_("the window answers: height " + heights);
     return true;
 }

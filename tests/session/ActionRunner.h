@@ -14,8 +14,9 @@ class ActionRunner {
 public:
     using Note = std::function<void(const std::string&)>;
 
-    ActionRunner(PanelWindow& window, BusControl& bus, Note note)
-        : window_(window), bus_(bus), note_(std::move(note)) {}
+    // A failed check saves the screen to screenFile.
+    ActionRunner(PanelWindow& window, BusControl& bus, Note note, std::string screenFile)
+        : window_(window), bus_(bus), note_(std::move(note)), screenFile_(std::move(screenFile)) {}
 
     // False when the action found a fault (the window did not answer, the
     // bus tool hung) or is unknown; the note says what.
@@ -31,6 +32,7 @@ private:
         int x;
         int y;
     };
+    void show();
     Point land(int x, int y, bool belowTitleBar);
 
     bool click(const Action& action);
@@ -44,8 +46,10 @@ private:
     // Presses the shade button; the window's new height, or 0 when it kept
     // its height for kAnswerMs.
     int pressShade(int heightBefore);
+    int pressShadeUntilChanged(int heightBefore, int presses);
 
     PanelWindow& window_;
     BusControl& bus_;
     Note note_;
+    std::string screenFile_;
 };

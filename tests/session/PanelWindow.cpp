@@ -4,7 +4,10 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -128,6 +131,26 @@ void PanelWindow::restore() {
         pause(50);
 }
 
+bool PanelWindow::keepOnScreen() {
+    XWindowAttributes attributes;
+    if (!find() || !XGetWindowAttributes(display_, window_, &attributes))
+        return false;
+    int x, y;
+    Window child;
+    const Window root = DefaultRootWindow(display_);
+    XTranslateCoordinates(display_, window_, root, 0, 0, &x, &y, &child);
+    const int screenWidth = DisplayWidth(display_, DefaultScreen(display_));
+    const int screenHeight = DisplayHeight(display_, DefaultScreen(display_));
+    const int onX = std::clamp(x, 0, std::max(0, screenWidth - attributes.width));
+    const int onY = std::clamp(y, 0, std::max(0, screenHeight - attributes.height));
+    if (onX == x && onY == y)
+        return false;
+    XMoveWindow(display_, window_, onX, onY);
+    sync();
+    pause(200);
+    return true;
+}
+
 void PanelWindow::moveTo(int x, int y) {
     if (!find())
         return;
@@ -199,4 +222,42 @@ void PanelWindow::type(const std::string& text) {
 
 void PanelWindow::sync() {
     XSync(display_, False);
+}
+
+std::string PanelWindow::describe() {
+    XWindowAttributes attributes;
+    if (!find() || !XGetWindowAttributes(display_, window_, &attributes))
+        return "no window";
+    int x, y;
+    Window child;
+    XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    char text[160];
+    std::snprintf(text, sizeof text, "window 0x%lx at %d,%d, %dx%d, %s, WM_STATE %ld",
+                  static_cast<unsigned long>(window_), x, y, attributes.width, attributes.height,
+                  attributes.map_state == IsViewable ? "viewable" : "not viewable", wmState());
+    return text;
+}
+
+bool PanelWindow::saveScreen(const std::string& path) {
+    const int width = DisplayWidth(display_, DefaultScreen(display_));
+    const int height = DisplayHeight(display_, DefaultScreen(display_));
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, unsigned(width),
+                              unsigned(height), AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return false;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
+                                                         std::fclose);
+    bool written =
+        file != nullptr && std::fprintf(file.get(), "P6\n%d %d\n255\n", width, height) > 0;
+    for (int y = 0; written && y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16),
+                                          static_cast<unsigned char>(pixel >> 8),
+                                          static_cast<unsigned char>(pixel)};
+            written = std::fwrite(rgb, 1, 3, file.get()) == 3 && written;
+        }
+    }
+    XDestroyImage(image);
+    return written;
 }

@@ -21,6 +21,9 @@ public:
     bool isMinimised();
     // Asks the window manager to show a minimised window again.
     void restore();
+    // Moves a window that lies partly off the screen back onto it; false when
+    // it was on the screen already.
+    bool keepOnScreen();
 
     // Points are in the window's own coordinates.
     void moveTo(int x, int y);
@@ -32,6 +35,11 @@ public:
     void key(const std::string& name);
     void type(const std::string& text);
     void sync();
+
+    // The window's id, place, size and state, for a failure's report.
+    std::string describe();
+    // The whole screen as a binary PPM picture; false when it cannot be written.
+    bool saveScreen(const std::string& path);
 
 private:
     Window search(Window parent, int depth);

@@ -30,8 +30,7 @@ private:
     bool startPanel();
     void randomActions();
     void replayActions();
-    // Logs and runs one action, then checks that the panel still runs and
-    // shows a minimised window again.
+    // Logs and runs one action, then checks that the panel still runs.
     bool perform(const Action& action);
     void finish();
     bool endPanel();
@@ -40,7 +39,8 @@ private:
     bool fail(const std::string& reason);
     void report();
     double elapsed() const;
-    std::string finalName() const;
+    bool busHasName(const std::string& name);
+    std::string finalName(char first) const;
 
     SessionOptions options_;
     SessionWorld world_;
@@ -55,4 +55,5 @@ private:
     std::chrono::steady_clock::time_point start_;
     std::string failure_;
     int actions_ = 0;
+    bool nameWritten_ = false;
 };

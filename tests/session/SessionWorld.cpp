@@ -56,6 +56,7 @@ std::vector<std::string> SessionWorld::environment() const {
     if (!display_.empty())
         values["DISPLAY"] = display_;
     std::vector<std::string> result;
+    result.reserve(values.size());
     for (const auto& [name, value] : values)
         result.push_back(name + "=" + value);
     return result;

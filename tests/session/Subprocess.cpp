@@ -12,6 +12,7 @@ namespace {
 
 std::vector<char*> pointers(const std::vector<std::string>& strings) {
     std::vector<char*> result;
+    result.reserve(strings.size() + 1);
     for (const std::string& s : strings)
         result.push_back(const_cast<char*>(s.c_str()));
     result.push_back(nullptr);
@@ -38,7 +39,7 @@ std::vector<char*> pointers(const std::vector<std::string>& strings) {
 }  // namespace
 
 Subprocess::~Subprocess() {
-    kill();
+    stop();
 }
 
 bool Subprocess::start(const std::vector<std::string>& argv, const std::vector<std::string>& env,
@@ -94,6 +95,12 @@ void Subprocess::kill() {
         return;
     ::kill(pid_, SIGKILL);
     waitFor(5000);
+}
+
+void Subprocess::stop() {
+    sendSignal(SIGTERM);
+    if (!waitFor(3000))
+        kill();
 }
 
 int Subprocess::run(const std::vector<std::string>& argv, const std::vector<std::string>& env,

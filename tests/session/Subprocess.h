@@ -25,6 +25,9 @@ public:
     void sendSignal(int signal);
     // SIGKILL and a wait: what is left of a run that failed.
     void kill();
+    // SIGTERM, and SIGKILL when that is not heeded within a few seconds: an X
+    // server asked so removes its socket and lock file.
+    void stop();
     pid_t pid() const { return pid_; }
 
     // Runs a program to its end, killed after timeoutMs; its exit code, or -1.

@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <chrono>
+#include <fstream>
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
@@ -10,6 +11,14 @@
 namespace {
 
 constexpr int kStartMs = 10000;
+
+// No menu on the desktop and no task bar: a click that misses a window that
+// is being minimised must not start anything or end the window manager.
+const char kWindowManagerConfig[] =
+    "<?xml version=\"1.0\"?>\n"
+    "<JWM>\n"
+    "    <FocusModel>click</FocusModel>\n"
+    "</JWM>\n";
 
 // Reads the display number that Xvfb writes to its -displayfd once it listens.
 std::string readDisplayNumber(int fd) {
@@ -58,8 +67,9 @@ std::string VirtualDisplay::start(const std::vector<std::string>& env, const std
 
 bool VirtualDisplay::startWindowManager(const std::string& display,
                                         const std::vector<std::string>& env,
-                                        const std::string& logFile) {
-    if (!windowManager_.start({"jwm"}, env, logFile))
+                                        const std::string& configFile, const std::string& logFile) {
+    std::ofstream(configFile) << kWindowManagerConfig;
+    if (!windowManager_.start({"jwm", "-f", configFile}, env, logFile))
         return false;
     Display* x = XOpenDisplay(display.c_str());
     if (x == nullptr)

@@ -10,10 +10,10 @@ class VirtualDisplay {
 public:
     // The display's name, e.g. ":3"; empty when the server did not start.
     std::string start(const std::vector<std::string>& env, const std::string& logFile);
-    // Starts the window manager on the display that env names; false when none
-    // took the screen.
+    // Starts the window manager on the display that env names, with the
+    // configuration written to configFile; false when none took the screen.
     bool startWindowManager(const std::string& display, const std::vector<std::string>& env,
-                            const std::string& logFile);
+                            const std::string& configFile, const std::string& logFile);
 
 private:
     Subprocess server_;
