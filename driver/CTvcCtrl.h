@@ -23,6 +23,7 @@ public:
 
     DWORD Open(DWORD memberIndex, HDEVINFO deviceInfoSet, const GUID* interfaceClass);
     void Close();
+    bool IsOpen() const { return m_hDevice != nullptr; }
     // A request that does not complete within the time limit is cancelled and
     // returns 0xE0008003.
     DWORD Ioctl(DWORD code, LPVOID in, DWORD inSize, LPVOID out, DWORD outSize,

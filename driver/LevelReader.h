@@ -26,5 +26,7 @@ struct LevelReader {
     DWORD ReadLength;
     // How long one read may take before it is cancelled, in milliseconds.
     DWORD ReadTimeoutMs;
+    // When the watch last tried to open a unit channel left closed, in ticks.
+    DWORD ReopenTick = 0;
     std::unique_ptr<BYTE[]> Buffer;
 };

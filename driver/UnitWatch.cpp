@@ -59,12 +59,29 @@ PresencePollResult ReadLevels(CDeviceModel& model, LevelReader& reader) {
     return POLL_LEVELS_VALID;
 }
 
+// A selection that failed (a unit that did not answer the open in time)
+// leaves the channel closed while the units stay as they were: nothing else
+// would open it again. Tried once a second, since an open waits for the unit.
+PresencePollResult Reopen(CDeviceModel& model, LevelReader& reader) {
+    const DWORD now = GetTickCount();
+    if (now - reader.ReopenTick < 1000)
+        return POLL_NO_LEVELS;
+    reader.ReopenTick = now;
+    if (model.SelectedUnit >= model.LastUnitCount)
+        model.SelectedUnit = 0;
+    if (model.OpenUnitChannel(model.SelectedUnit) != TVC_STATUS_SUCCESS)
+        return POLL_NO_LEVELS;
+    return POLL_UNITS_CHANGED;
+}
+
 }  // namespace
 
 PresencePollResult PresencePoll(LevelReader& reader, CDeviceModel& model) {
     if (model.Drv.IsOpen()) {
         if (!CountUnchanged(model))
             return POLL_UNITS_CHANGED;
+        if (!model.TvcCtrl.IsOpen() && model.LastUnitCount != 0)
+            return Reopen(model, reader);
     } else {
         PresencePollResult result = POLL_NO_LEVELS;
         if (!Reconnect(model, result))

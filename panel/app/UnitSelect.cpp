@@ -109,7 +109,9 @@ juce::String UnitSelect::shownName(int index) {
 void UnitSelect::rebuild() {
     for (ControlButton& button : buttons_)
         button.setButtonText({});
-    const int count = juce::jmin(unit_.GetUnitCount(), kUnits);
+    const int units = unit_.GetUnitCount();
+    unit_.noteUnitsShown(units);
+    const int count = juce::jmin(units, kUnits);
     for (int i = count - 1; i >= 0; --i)
         buttons_[size_t(i)].setButtonText(UnitQueries::unitButtonText(unit_, i));
     buttons_[0].setToggleState(true, juce::sendNotification);

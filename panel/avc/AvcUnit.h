@@ -49,6 +49,10 @@ public:
 
     int GetUnitCount();
     bool SelectUnit(int index);
+    // The panel now shows this many units: the unit watch reports a change
+    // whenever the count differs from it, also one that came and went while
+    // the last change was being handled.
+    void noteUnitsShown(int count) { model_.LastUnitCount = DWORD(count); }
 
     // Sends again the latest value of every control whose command failed, once
     // the unit they were meant for answers: a move made while it did not

@@ -92,6 +92,21 @@ TEST_F(UnitWatchTest, ASecondUnitArrivingIsReportedOnce) {
     EXPECT_EQ(model_.TvcCtrl.GetDevicePath(), unitPath(1));
 }
 
+// A selection that failed while the unit did not answer left the channel
+// closed; the watch opens it again (once a second) and reports the change.
+TEST_F(UnitWatchTest, AChannelLeftClosedWhileTheUnitsStayIsOpenedAgain) {
+    model_.ConnectAtStart();
+    ASSERT_EQ(poll(), POLL_UNITS_CHANGED);
+    ASSERT_EQ(poll(), POLL_LEVELS_VALID);
+    model_.TvcCtrl.Close();
+    EXPECT_EQ(poll(), POLL_UNITS_CHANGED);
+    EXPECT_TRUE(model_.TvcCtrl.IsOpen());
+    EXPECT_EQ(poll(), POLL_LEVELS_VALID);
+    model_.TvcCtrl.Close();
+    EXPECT_EQ(poll(), POLL_NO_LEVELS) << "not again within the second";
+    EXPECT_FALSE(model_.TvcCtrl.IsOpen());
+}
+
 // The panel answers each change by selecting unit 0 again, as the watch program does.
 TEST_F(UnitWatchTest, TheOnlyUnitUnpluggedAndPluggedBackIsFoundAgain) {
     model_.ConnectAtStart();

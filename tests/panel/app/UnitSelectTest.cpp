@@ -2,6 +2,7 @@
 #include "PanelTest.h"
 #include "SimUnitSettings.h"
 #include "UnitSelect.h"
+#include "UnitWatch.h"
 
 #include <memory>
 
@@ -100,6 +101,20 @@ TEST_F(UnitSelectTest, AnEditedNameReachesTheUnitAndEscapeDiscardsIt) {
     EXPECT_EQ(label.getCurrentTextEditor(), nullptr);
     EXPECT_EQ(select_->getButton(1).getButtonText(), "Sevent");
     EXPECT_EQ(unitKey(2, "Name"), "Sevent");
+}
+
+// The watch compares the units with what the buttons show: a unit that went
+// while a change was handled, and came back, is reported again.
+TEST_F(UnitSelectTest, TheWatchComparesWithTheUnitsTheButtonsShow) {
+    LevelReader reader;
+    ASSERT_EQ(PresencePoll(reader, model_), POLL_UNITS_CHANGED);
+    EXPECT_EQ(model_.LastUnitCount, 2u);
+    setUnitKey(2, "Present", "0");
+    select_->rebuild();
+    EXPECT_FALSE(select_->getButton(1).isEnabled());
+    EXPECT_EQ(model_.LastUnitCount, 1u);
+    setUnitKey(2, "Present", "1");
+    EXPECT_EQ(PresencePoll(reader, model_), POLL_UNITS_CHANGED);
 }
 
 // An empty name is the unnamed state: the unit stores "Unit #" and the
