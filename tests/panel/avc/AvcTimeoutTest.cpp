@@ -148,6 +148,11 @@ TEST(AvcTimeoutGateTest, HoldsCommandsBackForASecondAfterATimeOut) {
     EXPECT_TRUE(gate.admits(99999));
     gate.record(TVC_STATUS_TIMEOUT, 0xFFFFFF00);
     EXPECT_TRUE(gate.admits(0xFFFFFF00 + AvcTimeoutGate::kHoldOffMs)) << "across the tick wrap";
+    // A time-out just before the wrap whose second ends after it: comparing the
+    // tick with the time-out plus the hold-off would hold the unit back for ever.
+    gate.record(TVC_STATUS_TIMEOUT, 0xFFFFFC00);
+    EXPECT_FALSE(gate.admits(0xFFFFFC00 + 900));
+    EXPECT_TRUE(gate.admits(DWORD(0xFFFFFC00 + 1100))) << "1100 ms later, past the wrap";
 }
 
 }  // namespace
