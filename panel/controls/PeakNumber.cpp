@@ -8,7 +8,11 @@ PeakNumber::PeakNumber() {
     setInterceptsMouseClicks(false, false);
 }
 
+// The held peak stands still for most polls: nothing is formatted then.
 void PeakNumber::setPeak(double display) {
+    if (display == display_)
+        return;
+    display_ = display;
     juce::String text = ValueText::peak(display);
     const bool clip = display < MeterBallistics::kClipZone;
     if (text == text_ && clip == clip_)

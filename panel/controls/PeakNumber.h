@@ -17,4 +17,6 @@ public:
 private:
     juce::String text_;
     bool clip_ = false;
+    // The display position shown last; none yet.
+    double display_ = -1.0;
 };
