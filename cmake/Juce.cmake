@@ -4,7 +4,7 @@ add_library(lumora_juce STATIC)
 target_link_libraries(lumora_juce
   PRIVATE
     juce::juce_core juce::juce_events juce::juce_data_structures
-    juce::juce_graphics juce::juce_gui_basics
+    juce::juce_graphics juce::juce_gui_basics juce::juce_osc
   PUBLIC
     juce::juce_recommended_config_flags)
 if(WIN32)

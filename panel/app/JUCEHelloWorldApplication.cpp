@@ -34,6 +34,11 @@ void JUCEHelloWorldApplication::initialise(const juce::String& commandLine) {
     PanelSize::followDesktop(DesktopScale::read());
     PanelSize::apply(*size, nullptr);
     window_ = std::make_unique<MainWindow>();
+    if (!startRemote(args)) {
+        setApplicationReturnValue(2);
+        quit();
+        return;
+    }
     reportEvents_ = args.contains("--report-events");
     if (reportEvents_)
         window_->whenFirstPainted([] { report("first frame"); });
@@ -49,6 +54,21 @@ void JUCEHelloWorldApplication::initialise(const juce::String& commandLine) {
             setApplicationReturnValue(written.size() == 2 ? 0 : 1);
             quit();
         });
+}
+
+// "--osc-port N" listens on N for this run; without it the remembered choice holds.
+bool JUCEHelloWorldApplication::startRemote(const juce::StringArray& args) {
+    RemoteHost* remote = window_->getRemote();
+    if (!args.contains("--osc-port")) {
+        remote->listenAsRemembered();
+        return true;
+    }
+    const juce::String port = optionValue(args, "--osc-port");
+    if (port.containsOnly("0123456789") && port.isNotEmpty() && remote->listen(port.getIntValue()))
+        return true;
+    std::fprintf(stderr, "lumora_panel: cannot listen for remote control on port \"%s\"\n",
+                 port.toRawUTF8());
+    return false;
 }
 
 void JUCEHelloWorldApplication::shutdown() {

@@ -13,7 +13,8 @@
 // the benchmark: "--screenshots DIR" writes pictures of both views and ends,
 // "--report-events" prints "first frame" once the window is painted and
 // "another instance started" on each hand-over. "--scale N" (1, 1.5, 2) sizes
-// the panel for this run instead of the remembered size.
+// the panel for this run instead of the remembered size. "--osc-port N" lets
+// OSC clients and lumoractl on this computer set every control.
 class JUCEHelloWorldApplication : public juce::JUCEApplication {
 public:
     JUCEHelloWorldApplication() = default;
@@ -31,6 +32,8 @@ public:
     MainWindow* getMainWindow() { return window_.get(); }
 
 private:
+    bool startRemote(const juce::StringArray& args);
+
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ScreenshotRun> screenshots_;
     bool reportEvents_ = false;

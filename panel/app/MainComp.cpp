@@ -223,6 +223,7 @@ juce::PopupMenu MainComp::createContextMenu() const {
     menu.addSubMenu("Snapshots", createSnapshotMenu());
     menu.addItem(kTooltipsItem, "Show Tooltips", true, state_.getTooltipsShown());
     menu.addSubMenu("Size", PanelSize::menu());
+    menu.addItem(kRemoteItem, "Remote Control...", onRemoteControl != nullptr);
     menu.addSeparator();
     const juce::String undo = history_.undoName();
     const juce::String redo = history_.redoName();
@@ -285,6 +286,8 @@ void MainComp::contextMenuChosen(int menuResult) {
         storeSnapshot(menuResult - kStoreItem);
     else if (menuResult == kTooltipsItem)
         showTooltips(!state_.getTooltipsShown());
+    else if (menuResult == kRemoteItem && onRemoteControl)
+        onRemoteControl();
     else if (menuResult == kUndoItem)
         history_.undo();
     else if (menuResult == kRedoItem)

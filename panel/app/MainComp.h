@@ -46,6 +46,7 @@ public:
     // Snapshot n (1 to 4) is recalled by item kRecallItem + n, stored by kStoreItem + n.
     static constexpr int kRecallItem = 20;
     static constexpr int kStoreItem = 30;
+    static constexpr int kRemoteItem = 50;
     // Its own entries of a mix; the sections write theirs.
     static constexpr std::array<MixKey, 2> kMixKeys{{
         {"Phono", MixKey::Switch, 0.0},
@@ -98,9 +99,12 @@ public:
     bool saveMixTo(const juce::File& chosen);
     // A file that is no sound mix changes nothing and is reported.
     void loadMixFrom(const juce::File& file, const juce::String& stepName = "Load mix");
+    // Called for the menu's "Remote Control...".
+    std::function<void()> onRemoteControl;
     // Sees the text of each message and question about mix files as it is shown.
     std::function<void(const juce::String& text)> onMixNotice;
 
+    AvcUnit& getUnit() { return unit_; }
     iButton& getPhonoButton() { return phono_; }
     juce::ImageButton& getSaveButton() { return save_; }
     juce::ImageButton& getLoadButton() { return load_; }

@@ -47,6 +47,8 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
         toFront(true);
         if (remembered_->alwaysOnTop)
             topButton_.setToggleState(true);
+        remote_ = std::make_unique<RemoteHost>(*mainComp_);
+        mainComp_->onRemoteControl = [this] { remote_->showDialog(); };
     }
     setTitleBarHeight(kTitleBarHeight);
 }

@@ -3,6 +3,7 @@
 #include "DeviceSettings.h"
 #include "MainComp.h"
 #include "PanelState.h"
+#include "RemoteHost.h"
 #include "WinShadeComp.h"
 #include "WindowMemory.h"
 #include "iButton.h"
@@ -48,6 +49,8 @@ public:
     AvcUnit& getUnit() { return *unit_; }
     PanelState& getPanelState() { return *state_; }
     MainComp& getMainComp() { return *mainComp_; }
+    // None for a window off the desktop.
+    RemoteHost* getRemote() { return remote_.get(); }
     WinShadeComp* getWinShade() { return shade_.get(); }
     iButton& getShadeButton() { return shadeButton_; }
     iButton& getAlwaysOnTopButton() { return topButton_; }
@@ -71,6 +74,8 @@ private:
     std::unique_ptr<myTooltip> look_;
     std::unique_ptr<MainComp> mainComp_;
     std::unique_ptr<WinShadeComp> shade_;
+    // Gone before the main component whose controls it moves.
+    std::unique_ptr<RemoteHost> remote_;
     myButtonStyle shadeLook_;
     iButton shadeButton_;
     myButtonStyle topLook_;

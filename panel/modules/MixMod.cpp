@@ -5,6 +5,8 @@
 #include "SkinData.h"
 #include "UnitWatch.h"
 
+#include <algorithm>
+
 MixMod::MixMod(AvcUnit& unit, PanelState& state, CDeviceModel& model)
     : unit_(unit),
       state_(state),
@@ -57,6 +59,12 @@ void MixMod::timerCallback() {
     strip2_.showLevels(levels[2], levels[3]);
     playback_.showLevels(levels[4], levels[5]);
     main_.showLevels(levels[6], levels[7]);
+}
+
+std::array<double, 8> MixMod::getLevels() const {
+    std::array<double, 8> levels{};
+    std::copy(reader_.Levels, reader_.Levels + levels.size(), levels.begin());
+    return levels;
 }
 
 void MixMod::showNoLevels() {

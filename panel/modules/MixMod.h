@@ -52,6 +52,8 @@ public:
     faderMod& getPlayback() { return playback_; }
     faderMod& getMain() { return main_; }
     iButton& getBypassButton() { return bypass_; }
+    // The eight levels of the last poll, as the meters were given them.
+    std::array<double, 8> getLevels() const;
 
 private:
     void actionListenerCallback(const juce::String& message) override;

@@ -1,0 +1,29 @@
+#pragma once
+#include "RemotePanel.h"
+#include "RemoteServer.h"
+#include "RemoteSettings.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// The remote control of one window: the panel's controls, the OSC server,
+// and the "Remote Control..." dialog whose choice is remembered.
+class RemoteHost {
+public:
+    explicit RemoteHost(MainComp& main);
+
+    // Listens as the remembered choice says (the start of the program).
+    void listenAsRemembered();
+    // Listens on this port for this run; false when the port cannot be had.
+    bool listen(int port);
+    int getPort() const { return server_.getPort(); }
+    // Port and on/off, asked without blocking the window.
+    void showDialog();
+
+private:
+    void chosen(int button, const juce::String& port);
+    void tell(const juce::String& text);
+
+    MainComp& main_;
+    RemotePanel panel_;
+    RemoteServer server_;
+};
