@@ -41,12 +41,12 @@ public:
     static constexpr int kHeight = 620;
     // The context menu's own items, beside the knob motion's 3 and 4.
     static constexpr int kTooltipsItem = 5;
+    static constexpr int kRemoteItem = 6;
     static constexpr int kUndoItem = 10;
     static constexpr int kRedoItem = 11;
     // Snapshot n (1 to 4) is recalled by item kRecallItem + n, stored by kStoreItem + n.
     static constexpr int kRecallItem = 20;
     static constexpr int kStoreItem = 30;
-    static constexpr int kRemoteItem = 50;
     // Its own entries of a mix; the sections write theirs.
     static constexpr std::array<MixKey, 2> kMixKeys{{
         {"Phono", MixKey::Switch, 0.0},

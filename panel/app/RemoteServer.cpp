@@ -63,6 +63,7 @@ void RemoteServer::stop() {
     clients_.clear();
     meterClients_.clear();
     inbox_.take();
+    due_.clear();
     port_ = 0;
 }
 
@@ -82,8 +83,15 @@ void RemoteServer::oscBundleReceived(const juce::OSCBundle& bundle) {
             oscMessageReceived(element.getMessage());
 }
 
+// The inbox is emptied only when the last batch is done, so that a flood keeps
+// being merged there while the panel works through a batch.
 void RemoteServer::handleAsyncUpdate() {
-    RemoteTarget::run(inbox_.take(), *this);
+    if (due_.empty())
+        for (const RemoteCommand& command : inbox_.take())
+            due_.push_back(command);
+    RemoteTarget::runTurn(due_, *this);
+    if (!due_.empty() || !inbox_.empty())
+        triggerAsyncUpdate();
 }
 
 bool RemoteServer::setControl(const RemoteControl& control, int value) {

@@ -5,6 +5,7 @@
 #include <juce_events/juce_events.h>
 #include <juce_osc/juce_osc.h>
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <set>
@@ -56,6 +57,8 @@ private:
 
     RemotePanel& panel_;
     RemoteInbox inbox_;
+    // Taken from the inbox, waiting for their turn on the message thread.
+    std::deque<RemoteCommand> due_;
     std::unique_ptr<juce::DatagramSocket> socket_;
     juce::OSCReceiver receiver_;
     juce::OSCSender sender_;

@@ -25,6 +25,11 @@ bool RemoteInbox::merge(const RemoteCommand& command) {
     return false;
 }
 
+bool RemoteInbox::empty() {
+    const std::lock_guard<std::mutex> hold(lock_);
+    return pending_.empty();
+}
+
 std::vector<RemoteCommand> RemoteInbox::take() {
     const std::lock_guard<std::mutex> hold(lock_);
     std::vector<RemoteCommand> taken;

@@ -15,6 +15,7 @@ public:
     // False when the command was dropped because the inbox is full.
     bool push(const RemoteCommand& command);
     std::vector<RemoteCommand> take();
+    bool empty();
 
 private:
     bool merge(const RemoteCommand& command);

@@ -24,20 +24,33 @@ bool runOne(const RemoteCommand& command, RemoteTarget& target, bool& controlsSe
     return true;
 }
 
+bool endsTurnBefore(const RemoteCommand& command) {
+    using Type = RemoteCommand::Type;
+    return command.type == Type::SelectUnit || command.type == Type::LoadMix ||
+           command.type == Type::RecallSnapshot;
+}
+
+bool endsTurnAfter(const RemoteCommand& command) {
+    return endsTurnBefore(command) ||
+           (command.type == RemoteCommand::Set && command.control->kind == RemoteControl::Switch);
+}
+
 }  // namespace
 
-// Controls set before a unit change or a load are their own step, so undo
-// never mixes two units' moves or a move with a loaded mix.
-int RemoteTarget::run(const std::vector<RemoteCommand>& commands, RemoteTarget& target) {
+// The controls set in one turn are one step to undo; a turn ends before a
+// unit change or a load, so a step never mixes two units or a loaded mix.
+int RemoteTarget::runTurn(std::deque<RemoteCommand>& due, RemoteTarget& target) {
     int refused = 0;
     bool controlsSet = false;
-    for (const RemoteCommand& command : commands) {
-        if (command.type != RemoteCommand::Set && controlsSet) {
-            target.controlsSet();
-            controlsSet = false;
-        }
+    while (!due.empty()) {
+        const RemoteCommand command = due.front();
+        if (controlsSet && endsTurnBefore(command))
+            break;
+        due.pop_front();
         if (!runOne(command, target, controlsSet))
             ++refused;
+        if (endsTurnAfter(command))
+            break;
     }
     if (controlsSet)
         target.controlsSet();

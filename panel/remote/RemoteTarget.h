@@ -1,8 +1,8 @@
 #pragma once
 #include "RemoteCommand.h"
 
+#include <deque>
 #include <string>
-#include <vector>
 
 // What remote commands act on: the panel's controls as a user moves them,
 // and the clients' subscriptions. Each returns false for what it refused
@@ -22,6 +22,9 @@ public:
     virtual void dump(int port) = 0;
     virtual void ping(int port) = 0;
 
-    // Carries the commands out in order; the number that were refused.
-    static int run(const std::vector<RemoteCommand>& commands, RemoteTarget& target);
+    // Carries commands out from the front, up to and including the first one
+    // whose effect the panel passes on in messages of its own (a switch, a
+    // unit, a mix, a snapshot): the rest wait for the next turn, behind those
+    // messages, as a user's next click would. The number that were refused.
+    static int runTurn(std::deque<RemoteCommand>& due, RemoteTarget& target);
 };
