@@ -24,12 +24,14 @@ bool isSwitchWord(const std::string& text, bool& on) {
     return false;
 }
 
-// The number at the start of the text and what follows it, or none.
+// The decimal number at the start of the text and what follows it, or none.
 std::optional<double> leadingNumber(const std::string& text, std::string& rest) {
     const char* begin = text.c_str();
     char* end = nullptr;
     const double number = std::strtod(begin, &end);
-    if (end == begin || !std::isfinite(number))
+    const std::string digits(begin, static_cast<const char*>(end));
+    if (end == begin || digits.find_first_not_of("+-.0123456789") != std::string::npos ||
+        !std::isfinite(number))
         return std::nullopt;
     rest = end;
     return number;
@@ -85,9 +87,16 @@ std::optional<int> RemoteValue::fromDecibels(const RemoteControl& control, doubl
             return std::nullopt;
         return int(2.0 * (whole - kLevelFloor)) + 1;
     }
-    if (db < kGainFloor || db > kGainFloor + kGainSpan)
+    const double halves = std::round(db * 2.0) / 2.0;
+    if (halves < kGainFloor || halves > kGainFloor + kGainSpan)
         return std::nullopt;
-    return int(std::lround((db - kGainFloor) * kTop / kGainSpan));
+    // The panel shows a gain cut down to its half decibel: of the two values
+    // around the exact one, the one that shows the decibels asked for.
+    const double exact = (halves - kGainFloor) * kTop / kGainSpan;
+    for (const double value : {std::ceil(exact), std::floor(exact)})
+        if (value <= kTop && toDecibels(control, int(value)) == halves)
+            return int(value);
+    return std::nullopt;
 }
 
 // Gains are shown in half decibels, as the panel's own readout does.

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Writes the seed corpora of the fuzz targets logconfig, profile, busfile,
-avcframe, avcresponse, mailbox and mixfile: sound inputs, and copies broken in the ways a
+avcframe, avcresponse, mailbox, mixfile and remote: sound inputs, and copies broken in the ways a
 reader meets (cut short, stray bytes, wrong sizes, values out of range).
 Bus files come from the bus tool itself.
 
@@ -313,6 +313,35 @@ def mix_files():
     }
 
 
+def remote_messages():
+    """The remote target's input: per message a byte picking a known address
+    (0xF0 and up: a length-prefixed address of its own), a byte with the count
+    of arguments, then each argument's type (0 int, 1 float, 2 text) and value."""
+    def msg(pick, *args, address=b""):
+        out = bytes([pick]) + (bytes([len(address)]) + address if pick >= 0xF0 else b"")
+        out += bytes([len(args)])
+        for kind, value in args:
+            out += bytes([kind])
+            if kind == 0:
+                out += struct.pack(">i", value)
+            elif kind == 1:
+                out += struct.pack(">f", value)
+            else:
+                out += bytes([len(value)]) + value
+        return out
+    fader = 10  # "/lumora/main/fader" follows the ten requests
+    return {
+        "set-fader": msg(fader, (1, 200.0)),
+        "set-decibels": msg(fader + 1, (1, -6.0)),
+        "flood": b"".join(msg(fader, (1, float(i % 256))) for i in range(300)),
+        "requests": msg(0, (0, 2)) + msg(9, (0, 9000)) + msg(8, (0, 9000)) +
+                    msg(1, (2, b"/tmp/a.imx")) + msg(3, (0, 1)) + msg(fader + 2, (0, 1)),
+        "own-address": msg(0xF0, (1, 1.0), address=b"/lumora/phono"),
+        "bad-arguments": msg(fader, (2, b"200")) + msg(fader, (1, 1.0), (1, 2.0)) +
+                         msg(0, (1, 1.5)) + msg(1, (2, b"")),
+    }
+
+
 def write(folder, name, files):
     target = os.path.join(folder, name)
     os.makedirs(target, exist_ok=True)
@@ -339,6 +368,7 @@ def main():
     write(folder, "avcresponse", avc_responses())
     write(folder, "mailbox", mailbox_plays())
     write(folder, "mixfile", mix_files())
+    write(folder, "remote", remote_messages())
 
 
 if __name__ == "__main__":
