@@ -31,7 +31,8 @@ std::optional<double> onlyNumber(const RemoteMessage& message) {
 
 std::optional<int> wholeIn(const RemoteMessage& message, int low, int high) {
     const std::optional<double> number = onlyNumber(message);
-    if (!number || *number < low || *number > high || *number != int(*number))
+    // Written so that NaN fails before it could be cast.
+    if (!number || !(*number >= low && *number <= high) || *number != int(*number))
         return std::nullopt;
     return int(*number);
 }

@@ -339,6 +339,8 @@ def remote_messages():
         "own-address": msg(0xF0, (1, 1.0), address=b"/lumora/phono"),
         "bad-arguments": msg(fader, (2, b"200")) + msg(fader, (1, 1.0), (1, 2.0)) +
                          msg(0, (1, 1.5)) + msg(1, (2, b"")),
+        # Found by the fuzzer: a NaN where a whole number belongs.
+        "nan-port": msg(4, (1, float("nan"))) + msg(0, (1, float("nan"))),
     }
 
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <string>
 #include <vector>
@@ -156,6 +157,8 @@ TEST(RemoteCommand, MessagesThatMakeCommandsAndTheManyThatMakeNone) {
         {"/LUMORA/main/mute", {number(1)}},
         {"/lumora/unit/select", {number(5)}},
         {"/lumora/unit/select", {number(1.5)}},
+        {"/lumora/unit/select", {number(std::nan(""))}},
+        {"/lumora/main/fader", {number(std::nan(""))}},
         {"/lumora/snapshot/recall", {number(0)}},
         {"/lumora/mix/load", {text("")}},
         {"/lumora/mix/load", {text(std::string("/tmp/a\0b", 8))}},
