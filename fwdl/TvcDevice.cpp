@@ -55,7 +55,11 @@ TVCFWDL_STATUS DeviceError(const char* operation, int32_t code) {
 }  // namespace
 
 TvcDevice::TvcDevice()
-    : CTvcCtrl(CTvcCtrl::ForDownload), m_IsOpen(false), m_RequestCounter(0), m_LastRequest(0) {
+    : CTvcCtrl(CTvcCtrl::ForDownload),
+      m_IsOpen(false),
+      m_RequestCounter(0),
+      m_LastRequest(0),
+      m_Family(nullptr) {
     ClearDeviceInfo();
     std::memcpy(m_Timeouts, kDefaultTimeouts, sizeof m_Timeouts);
 }

@@ -6,6 +6,7 @@
 #include "DownloadStatus.h"
 #include "MailboxRequest.h"
 #include "MailboxResponse.h"
+#include "ProtocolFamily.h"
 #include "TvdFile.h"
 #include "tvc_fwdl.h"
 
@@ -86,6 +87,8 @@ public:
     DWORD InfoWord(size_t offset) const;
     DWORD Timeout(DWORD index) const { return m_Timeouts[index]; }
     DWORD RequestCounter() const { return m_RequestCounter; }
+    // Null until the unit is opened, and for a protocol version no family speaks.
+    const ProtocolFamily* Family() const { return m_Family; }
 
 protected:
     void ClearDeviceInfo();
@@ -96,6 +99,7 @@ protected:
     DWORD m_RequestCounter;
     DWORD m_LastRequest;
     DWORD m_Timeouts[TVCFWDL_TIMEOUT_COUNT];
+    const ProtocolFamily* m_Family;
 
 private:
     struct ObjectData {
