@@ -27,16 +27,20 @@ TVC_BUS_ADDRESS AddressOf(uint64_t offset) {
     return TVC_BUS_ADDRESS{DWORD(offset & 0xFFFFFFFFu), DWORD((offset >> 32) & 0xFFFF), 0, 0};
 }
 
-constexpr MailboxSteps kDownloadStartSteps = {nullptr, "DownloadStart: Request",
-                                              "DownloadStart: Response", false};
+// Only a download block carries data; the other data names complete the records.
+constexpr MailboxSteps kDownloadStartSteps = {"DownloadStart: Write request payload",
+                                              "DownloadStart: Request", "DownloadStart: Response",
+                                              false};
 constexpr MailboxSteps kDownloadBlockSteps = {"DownloadBlock: Write request payload",
                                               "DownloadBlock: Request", "DownloadBlock: Response",
                                               false};
-constexpr MailboxSteps kDownloadEndSteps = {nullptr, "DownloadEnd: Request",
-                                            "DownloadEnd: Response", false};
-constexpr MailboxSteps kProgramGuidSteps = {nullptr, "ProgramGuid: RequestProgramGuid",
+constexpr MailboxSteps kDownloadEndSteps = {"DownloadEnd: Write request payload",
+                                            "DownloadEnd: Request", "DownloadEnd: Response", false};
+constexpr MailboxSteps kProgramGuidSteps = {"ProgramGuid: Write request payload",
+                                            "ProgramGuid: RequestProgramGuid",
                                             "ProgramGuid: ReadResponse", true};
-constexpr MailboxSteps kInitPersParamsSteps = {nullptr, "InitPersParams: RequestInitPersParams",
+constexpr MailboxSteps kInitPersParamsSteps = {"InitPersParams: Write request payload",
+                                               "InitPersParams: RequestInitPersParams",
                                                "InitPersParams: ReadResponse", true};
 
 TVCFWDL_STATUS StepFailed(const char* step, bool withStatus, TVCFWDL_STATUS status) {

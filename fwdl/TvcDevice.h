@@ -40,7 +40,7 @@ constexpr char ManufacturerMagic[] = "tarvicAq";
 // How the log names the steps of one mailbox transaction when they fail:
 // "<step> failed\n", or with " with TVCFWDL_STATUS 0x%08X.\n" instead.
 struct MailboxSteps {
-    const char* data;  // writing the block data, for a request that carries some
+    const char* data;  // writing the block data of a request that carries some
     const char* request;
     const char* response;
     bool withStatus;
