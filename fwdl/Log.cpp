@@ -7,6 +7,8 @@
 
 namespace {
 
+void LogFileFormatLine(TvdLog::Level level, const char* format, va_list args) FWDL_PRINTF(2, 0);
+
 void LogFileFormatLine(TvdLog::Level level, const char* format, va_list args) {
     DWORD type = level == TvdLog::Level::Warning ? LogType::Warning : LogType::Error;
     LogConfig& config = TheLogConfig();
