@@ -245,6 +245,7 @@ TVCFWDL_STATUS TvcDevice::WriteRequestData(const BYTE* data, DWORD count) {
     return TVCFWDL_STATUS_SUCCESS;
 }
 
+// The data goes out before the request that announces it.
 TVCFWDL_STATUS TvcDevice::Transact(MailboxRequest& request, MailboxResponse& response,
                                    const MailboxSteps& steps) {
     TVCFWDL_STATUS status = TVCFWDL_STATUS_SUCCESS;
@@ -303,7 +304,7 @@ TVCFWDL_STATUS TvcDevice::DownloadStart(DWORD objectType, TvdFile& file, DWORD* 
     std::optional<MailboxRequest> request;
     TVCFWDL_STATUS status = RequestDownloadStart(objectType, file, request);
     if (status != TVCFWDL_STATUS_SUCCESS)
-        return StepFailed(kDownloadStartSteps.request, false, status);
+        return StepFailed(kDownloadStartSteps.request, kDownloadStartSteps.withStatus, status);
     MailboxResponse response;
     status = Transact(*request, response, kDownloadStartSteps);
     if (status != TVCFWDL_STATUS_SUCCESS)
@@ -320,7 +321,6 @@ TVCFWDL_STATUS TvcDevice::DownloadStart(DWORD objectType, TvdFile& file, DWORD* 
     return TVCFWDL_STATUS_SUCCESS;
 }
 
-// The data goes out before the request that announces it.
 TVCFWDL_STATUS TvcDevice::DownloadBlock(DWORD number, DWORD address, const BYTE* data, DWORD size) {
     FwdlLog(LogType::Info,
             "executing download block: sequence number = %u, block size = %u, block address = "
