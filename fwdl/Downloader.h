@@ -1,22 +1,15 @@
 #pragma once
 // The download engine: whether a firmware file may go to the open unit, and
-// the transfer on a worker thread while the caller polls the progress.
-#include "Crc32.h"
+// the run on a worker thread while the caller polls the progress. The steps
+// that differ between the protocol families belong to the unit's ProtocolFamily.
 #include "DownloadStatus.h"
+#include "DownloadType.h"
 #include "TThread.h"
 #include "TvcDevice.h"
 #include "TvdFile.h"
 #include "UnitLock.h"
 
 #include <memory>
-
-namespace DownloadType {
-constexpr DWORD CnEAndProgram = 1;
-constexpr DWORD Program = 2;
-constexpr DWORD CnEOnly = 3;
-constexpr DWORD Bootloader = 4;
-constexpr DWORD Idle = 2000000000;
-}  // namespace DownloadType
 
 class Downloader : public TThread {
 public:
@@ -37,8 +30,6 @@ public:
 protected:
     void ThreadRoutine() override;
     virtual TVCFWDL_STATUS Download() = 0;
-    virtual TVCFWDL_STATUS DownloadProt1and2();
-    virtual TVCFWDL_STATUS DownloadProt3();
 
     DownloadStatus m_Status;
     std::unique_ptr<TvdFile> m_File;
@@ -49,12 +40,6 @@ protected:
     UnitLock m_UnitLock;
 
 private:
-    void CheckProt1and2(TvdFile& file, TvcDevice& device, DWORD& conditions) const;
-    void CheckProt3(TvdFile& file, TvcDevice& device, DWORD& conditions) const;
-    bool HardwareDiffers(TvdFile& file, TvcDevice& device) const;
     void CheckCnEAndAge(TvdFile& file, TvcDevice& device, DWORD& conditions) const;
     void ForgetRun();
-    TVCFWDL_STATUS StartProt3Objects(DWORD& blockSize, bool& cneStarted);
-    TVCFWDL_STATUS SendFile(DWORD blockSize);
-    TVCFWDL_STATUS SendFileBlocks(BYTE* buffer, DWORD blockSize, RunningCrc32& sent);
 };

@@ -27,10 +27,43 @@ TVC_BUS_ADDRESS AddressOf(uint64_t offset) {
     return TVC_BUS_ADDRESS{DWORD(offset & 0xFFFFFFFFu), DWORD((offset >> 32) & 0xFFFF), 0, 0};
 }
 
+// Only a download block carries data; the other data names complete the records.
+constexpr MailboxSteps kDownloadStartSteps = {"DownloadStart: Write request payload",
+                                              "DownloadStart: Request", "DownloadStart: Response",
+                                              false};
+constexpr MailboxSteps kDownloadBlockSteps = {"DownloadBlock: Write request payload",
+                                              "DownloadBlock: Request", "DownloadBlock: Response",
+                                              false};
+constexpr MailboxSteps kDownloadEndSteps = {"DownloadEnd: Write request payload",
+                                            "DownloadEnd: Request", "DownloadEnd: Response", false};
+constexpr MailboxSteps kProgramGuidSteps = {"ProgramGuid: Write request payload",
+                                            "ProgramGuid: RequestProgramGuid",
+                                            "ProgramGuid: ReadResponse", true};
+constexpr MailboxSteps kInitPersParamsSteps = {"InitPersParams: Write request payload",
+                                               "InitPersParams: RequestInitPersParams",
+                                               "InitPersParams: ReadResponse", true};
+
+TVCFWDL_STATUS StepFailed(const char* step, bool withStatus, TVCFWDL_STATUS status) {
+    if (withStatus)
+        FwdlLog(LogType::Error, "%s failed with TVCFWDL_STATUS 0x%08X.\n", step, unsigned(status));
+    else
+        FwdlLog(LogType::Error, "%s failed\n", step);
+    return status;
+}
+
+TVCFWDL_STATUS DeviceError(const char* operation, int32_t code) {
+    FwdlLog(LogType::Error, "%s: device responds with error code %d\n", operation, int(code));
+    return TVCFWDL_STATUS_DEVICE_ERROR;
+}
+
 }  // namespace
 
 TvcDevice::TvcDevice()
-    : CTvcCtrl(CTvcCtrl::ForDownload), m_IsOpen(false), m_RequestCounter(0), m_LastRequest(0) {
+    : CTvcCtrl(CTvcCtrl::ForDownload),
+      m_IsOpen(false),
+      m_RequestCounter(0),
+      m_LastRequest(0),
+      m_Family(nullptr) {
     ClearDeviceInfo();
     std::memcpy(m_Timeouts, kDefaultTimeouts, sizeof m_Timeouts);
 }
@@ -212,13 +245,31 @@ TVCFWDL_STATUS TvcDevice::WriteRequestData(const BYTE* data, DWORD count) {
     return TVCFWDL_STATUS_SUCCESS;
 }
 
-TVCFWDL_STATUS TvcDevice::RequestReset(DWORD type) {
-    BYTE record[DeviceLayout::RecordSize] = {};
-    PutWord(record, 8, type);
-    return WriteRequest(RequestCode::Reset, record);
+// The data goes out before the request that announces it.
+TVCFWDL_STATUS TvcDevice::Transact(MailboxRequest& request, MailboxResponse& response,
+                                   const MailboxSteps& steps) {
+    TVCFWDL_STATUS status = TVCFWDL_STATUS_SUCCESS;
+    if (request.Data() != nullptr) {
+        status = WriteRequestData(request.Data(), request.DataSize());
+        if (status != TVCFWDL_STATUS_SUCCESS)
+            return StepFailed(steps.data, steps.withStatus, status);
+    }
+    status = WriteRequest(request.Code(), request.Record());
+    if (status != TVCFWDL_STATUS_SUCCESS)
+        return StepFailed(steps.request, steps.withStatus, status);
+    status = ReadResponse(response.Record(), m_Timeouts[request.TimeoutIndex()]);
+    if (status != TVCFWDL_STATUS_SUCCESS)
+        return StepFailed(steps.response, steps.withStatus, status);
+    return TVCFWDL_STATUS_SUCCESS;
 }
 
-TVCFWDL_STATUS TvcDevice::RequestDownloadStart(DWORD objectType, TvdFile& file) {
+TVCFWDL_STATUS TvcDevice::RequestReset(DWORD type) {
+    MailboxRequest request = MailboxRequest::Reset(type);
+    return WriteRequest(request.Code(), request.Record());
+}
+
+TVCFWDL_STATUS TvcDevice::RequestDownloadStart(DWORD objectType, const TvdFile& file,
+                                               std::optional<MailboxRequest>& request) {
     FwdlLog(LogType::Info, "TvcDevice::RequestDownloadStart(object type = %d) ...\n",
             int(objectType));
     if (objectType == 2 || objectType == 4 || objectType == 5) {
@@ -237,54 +288,30 @@ TVCFWDL_STATUS TvcDevice::RequestDownloadStart(DWORD objectType, TvdFile& file) 
                 unsigned(file.FileVersion()));
         return TVCFWDL_STATUS_FAILED;
     }
-    const TvdHeader& header = file.Header();
-    bool cne = objectType == ObjectType::CnEData;
-    BYTE record[DeviceLayout::RecordSize] = {};
-    PutWord(record, 8, objectType);
-    std::memcpy(record + 12, header.Bytes() + TvdLayout::Date, 8);
-    std::memcpy(record + 20, header.Bytes() + TvdLayout::Time, 8);
-    PutWord(record, 28, header.Word(TvdLayout::FirmwareVersion));
-    PutWord(record, 32, header.Word(TvdLayout::FirmwareBuild));
-    PutWord(record, 36, cne ? 0 : header.Word(TvdLayout::Image1Address));
-    DWORD length = header.Word(cne ? TvdLayout::CnELength : TvdLayout::Image1Length);
-    PutWord(record, 40, length);
-    PutWord(record, 44, header.Word(cne ? TvdLayout::CnECrc : TvdLayout::Image1Crc));
+    request = MailboxRequest::DownloadStart(objectType, file.Header());
     FwdlLog(LogType::Info, "RequestDownloadStart: starting request with object length = %u ...\n",
-            unsigned(length));
-    return WriteRequest(RequestCode::DownloadStart, record);
+            unsigned(request->Word(40)));
+    return TVCFWDL_STATUS_SUCCESS;
 }
 
 TVCFWDL_STATUS TvcDevice::RequestDownloadBlock(DWORD number, DWORD address, DWORD size) {
-    BYTE record[DeviceLayout::RecordSize] = {};
-    PutWord(record, 8, number);
-    PutWord(record, 12, address);
-    PutWord(record, 16, size);
-    return WriteRequest(RequestCode::DownloadBlock, record);
-}
-
-TVCFWDL_STATUS TvcDevice::RequestDownloadEnd() {
-    BYTE record[DeviceLayout::RecordSize] = {};
-    return WriteRequest(RequestCode::DownloadEnd, record);
+    MailboxRequest request = MailboxRequest::DownloadBlock(number, address, nullptr, size);
+    return WriteRequest(request.Code(), request.Record());
 }
 
 TVCFWDL_STATUS TvcDevice::DownloadStart(DWORD objectType, TvdFile& file, DWORD* blockSize) {
     FwdlLog(LogType::Info, "executing download start...\n");
-    TVCFWDL_STATUS status = RequestDownloadStart(objectType, file);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadStart: Request failed\n");
+    std::optional<MailboxRequest> request;
+    TVCFWDL_STATUS status = RequestDownloadStart(objectType, file, request);
+    if (status != TVCFWDL_STATUS_SUCCESS)
+        return StepFailed(kDownloadStartSteps.request, kDownloadStartSteps.withStatus, status);
+    MailboxResponse response;
+    status = Transact(*request, response, kDownloadStartSteps);
+    if (status != TVCFWDL_STATUS_SUCCESS)
         return status;
-    }
-    BYTE response[DeviceLayout::RecordSize];
-    status = ReadResponse(response, m_Timeouts[TVCFWDL_TIMEOUT_DOWNLOAD_START]);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadStart: Response failed\n");
-        return status;
-    }
-    int32_t answer = int32_t(WordAt(response, 8));
-    if (answer < 0) {
-        FwdlLog(LogType::Error, "DownloadStart: device responds with error code %d\n", int(answer));
-        return TVCFWDL_STATUS_DEVICE_ERROR;
-    }
+    int32_t answer = response.BlockSizeOrError();
+    if (answer < 0)
+        return DeviceError("DownloadStart", answer);
     // A block size of 0 would make the block loops send empty blocks forever.
     if (answer == 0) {
         FwdlLog(LogType::Error, "DownloadStart: device responds with block size 0\n");
@@ -299,57 +326,33 @@ TVCFWDL_STATUS TvcDevice::DownloadBlock(DWORD number, DWORD address, const BYTE*
             "executing download block: sequence number = %u, block size = %u, block address = "
             "0x%08X ...\n",
             unsigned(number), unsigned(size), unsigned(address));
-    TVCFWDL_STATUS status = WriteRequestData(data, size);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadBlock: Write request payload failed\n");
+    MailboxRequest request = MailboxRequest::DownloadBlock(number, address, data, size);
+    MailboxResponse response;
+    TVCFWDL_STATUS status = Transact(request, response, kDownloadBlockSteps);
+    if (status != TVCFWDL_STATUS_SUCCESS)
         return status;
-    }
-    status = RequestDownloadBlock(number, address, size);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadBlock: Request failed\n");
-        return status;
-    }
-    BYTE response[DeviceLayout::RecordSize];
-    status = ReadResponse(response, m_Timeouts[TVCFWDL_TIMEOUT_DOWNLOAD_BLOCK]);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadBlock: Response failed\n");
-        return status;
-    }
-    DWORD answered = WordAt(response, 8);
-    if (answered != number) {
+    if (response.BlockNumber() != number) {
         FwdlLog(
             LogType::Error,
             "DownloadBlock: request sequence number %u differs from response sequence number %u\n",
-            unsigned(number), unsigned(answered));
+            unsigned(number), unsigned(response.BlockNumber()));
         return TVCFWDL_STATUS_NOT_SUPPORTED;
     }
-    int32_t result = int32_t(WordAt(response, 12));
-    if (result < 0) {
-        FwdlLog(LogType::Error, "DownloadBlock: device responds with error code %d\n", int(result));
-        return TVCFWDL_STATUS_DEVICE_ERROR;
-    }
+    if (response.Status() < 0)
+        return DeviceError("DownloadBlock", response.Status());
     return TVCFWDL_STATUS_SUCCESS;
 }
 
 TVCFWDL_STATUS TvcDevice::DownloadEnd(DWORD* crc) {
     FwdlLog(LogType::Info, "executing download end...\n");
-    TVCFWDL_STATUS status = RequestDownloadEnd();
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadEnd: Request failed\n");
+    MailboxRequest request = MailboxRequest::DownloadEnd();
+    MailboxResponse response;
+    TVCFWDL_STATUS status = Transact(request, response, kDownloadEndSteps);
+    if (status != TVCFWDL_STATUS_SUCCESS)
         return status;
-    }
-    BYTE response[DeviceLayout::RecordSize];
-    status = ReadResponse(response, m_Timeouts[TVCFWDL_TIMEOUT_DOWNLOAD_END]);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error, "DownloadEnd: Response failed\n");
-        return status;
-    }
-    *crc = WordAt(response, 8);
-    int32_t result = int32_t(WordAt(response, 12));
-    if (result < 0) {
-        FwdlLog(LogType::Error, "DownloadEnd: device responds with error code %d\n", int(result));
-        return TVCFWDL_STATUS_DEVICE_ERROR;
-    }
+    *crc = response.Crc();
+    if (response.Status() < 0)
+        return DeviceError("DownloadEnd", response.Status());
     return TVCFWDL_STATUS_SUCCESS;
 }
 
@@ -488,21 +491,9 @@ TVCFWDL_STATUS TvcDevice::ProgramGuid(DWORD first, DWORD second) {
         FwdlLog(LogType::Error, "ProgramGuid: device is not open.\n");
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     }
-    BYTE record[DeviceLayout::RecordSize] = {};
-    PutWord(record, 8, first);
-    PutWord(record, 12, second);
-    TVCFWDL_STATUS status = WriteRequest(RequestCode::ProgramGuid, record);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error,
-                "ProgramGuid: RequestProgramGuid failed with TVCFWDL_STATUS 0x%08X.\n",
-                unsigned(status));
-        return status;
-    }
-    status = ReadResponse(record, m_Timeouts[TVCFWDL_TIMEOUT_PROGRAM_GUID]);
-    if (status != TVCFWDL_STATUS_SUCCESS)
-        FwdlLog(LogType::Error, "ProgramGuid: ReadResponse failed with TVCFWDL_STATUS 0x%08X.\n",
-                unsigned(status));
-    return status;
+    MailboxRequest request = MailboxRequest::ProgramGuid(first, second);
+    MailboxResponse response;
+    return Transact(request, response, kProgramGuidSteps);
 }
 
 TVCFWDL_STATUS TvcDevice::InitPersParams() {
@@ -511,19 +502,9 @@ TVCFWDL_STATUS TvcDevice::InitPersParams() {
         FwdlLog(LogType::Error, "InitPersParams: device is not open.\n");
         return TVCFWDL_STATUS_DEVICE_NOT_OPEN;
     }
-    BYTE record[DeviceLayout::RecordSize] = {};
-    TVCFWDL_STATUS status = WriteRequest(RequestCode::InitPersParams, record);
-    if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error,
-                "InitPersParams: RequestInitPersParams failed with TVCFWDL_STATUS 0x%08X.\n",
-                unsigned(status));
-        return status;
-    }
-    status = ReadResponse(record, m_Timeouts[TVCFWDL_TIMEOUT_INIT_PERS_PARAMS]);
-    if (status != TVCFWDL_STATUS_SUCCESS)
-        FwdlLog(LogType::Error, "InitPersParams: ReadResponse failed with TVCFWDL_STATUS 0x%08X.\n",
-                unsigned(status));
-    return status;
+    MailboxRequest request = MailboxRequest::InitPersParams();
+    MailboxResponse response;
+    return Transact(request, response, kInitPersParamsSteps);
 }
 
 TVCFWDL_STATUS TvcDevice::GetResetGenCount(DWORD* count) {

@@ -4,10 +4,14 @@
 // and the unit is reset between its application and its bootloader.
 #include "CTvcCtrl.h"
 #include "DownloadStatus.h"
+#include "MailboxRequest.h"
+#include "MailboxResponse.h"
+#include "ProtocolFamily.h"
 #include "TvdFile.h"
 #include "tvc_fwdl.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace DeviceLayout {
 constexpr uint64_t InfoBlockAddress = 0xFFFFC8020000ull;
@@ -33,20 +37,14 @@ constexpr size_t Date3 = 80;
 constexpr char ManufacturerMagic[] = "tarvicAq";
 }  // namespace DeviceLayout
 
-namespace RequestCode {
-constexpr DWORD Reset = 2;
-constexpr DWORD DownloadStart = 4;
-constexpr DWORD DownloadBlock = 5;
-constexpr DWORD DownloadEnd = 6;
-constexpr DWORD ProgramGuid = 10;
-constexpr DWORD InitPersParams = 12;
-}  // namespace RequestCode
-
-namespace ObjectType {
-constexpr DWORD Program = 0;
-constexpr DWORD CnEData = 1;
-constexpr DWORD Bootloader = 3;
-}  // namespace ObjectType
+// How the log names the steps of one mailbox transaction when they fail:
+// "<step> failed\n", or with " with TVCFWDL_STATUS 0x%08X.\n" instead.
+struct MailboxSteps {
+    const char* data;  // writing the block data of a request that carries some
+    const char* request;
+    const char* response;
+    bool withStatus;
+};
 
 constexpr DWORD TVCFWDL_TIMEOUT_COUNT = 6;
 // A bus transfer moved fewer bytes than asked.
@@ -68,19 +66,29 @@ public:
     virtual DWORD Write(uint64_t offset, const void* buffer, DWORD count, DWORD waitMs);
     virtual TVCFWDL_STATUS ReadDeviceInfo();
     virtual TVCFWDL_STATUS RequestReset(DWORD type);
-    virtual TVCFWDL_STATUS RequestDownloadStart(DWORD objectType, TvdFile& file);
+    // The download-start request for an object of the file; 1 or 31, and
+    // nothing built, for a file version or object type the unit cannot take.
+    virtual TVCFWDL_STATUS RequestDownloadStart(DWORD objectType, const TvdFile& file,
+                                                std::optional<MailboxRequest>& request);
     virtual TVCFWDL_STATUS RequestDownloadBlock(DWORD number, DWORD address, DWORD size);
-    virtual TVCFWDL_STATUS RequestDownloadEnd();
     virtual TVCFWDL_STATUS WriteRequest(DWORD code, BYTE* record);
     virtual TVCFWDL_STATUS ReadResponse(BYTE* record, DWORD timeoutMs);
     virtual TVCFWDL_STATUS WriteRequestData(const BYTE* data, DWORD count);
     virtual TVCFWDL_STATUS GetResetGenCount(DWORD* count);
+
+    // One exchange through the mailbox: the block data, the request, then
+    // its answer polled within the request's timeout. 0 with the response
+    // filled, else the failing step's status, logged with its step name.
+    TVCFWDL_STATUS Transact(MailboxRequest& request, MailboxResponse& response,
+                            const MailboxSteps& steps);
 
     bool IsOpen() const { return m_IsOpen; }
     const BYTE* DeviceInfoBlock() const { return m_DeviceInfoBlock; }
     DWORD InfoWord(size_t offset) const;
     DWORD Timeout(DWORD index) const { return m_Timeouts[index]; }
     DWORD RequestCounter() const { return m_RequestCounter; }
+    // Null until the unit is opened, and for a protocol version no family speaks.
+    const ProtocolFamily* Family() const { return m_Family; }
 
 protected:
     void ClearDeviceInfo();
@@ -91,6 +99,7 @@ protected:
     DWORD m_RequestCounter;
     DWORD m_LastRequest;
     DWORD m_Timeouts[TVCFWDL_TIMEOUT_COUNT];
+    const ProtocolFamily* m_Family;
 
 private:
     struct ObjectData {

@@ -76,6 +76,8 @@ TVCFWDL_STATUS TvcFwdlDevice::Open(DWORD index, HDEVINFO deviceInfoSet, const GU
         Close();
         return result;
     }
+    // A unit keeps its protocol through its resets: the same GUID comes back.
+    m_Family = ProtocolFamily::ForVersion(InfoWord(DeviceLayout::ProtocolVersion));
     m_IsOpen = true;
     return TVCFWDL_STATUS_SUCCESS;
 }

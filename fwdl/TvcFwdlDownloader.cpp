@@ -87,27 +87,24 @@ TVCFWDL_STATUS TvcFwdlDownloader::RunStopped(TvcFwdlDevice& device, TvcStaticDev
 }
 
 TVCFWDL_STATUS TvcFwdlDownloader::Transfer(TvcFwdlDevice& device) {
-    DWORD protocol = device.InfoWord(DeviceLayout::ProtocolVersion);
-    if (protocol < 1 || protocol > 3) {
+    const ProtocolFamily* family = device.Family();
+    if (family == nullptr) {
         FwdlLog(LogType::Error, "Download: unexpected download protocol.\n");
         return TVCFWDL_STATUS_FAILED;
     }
-    bool wholeFile = protocol == 3;
-    TVCFWDL_STATUS status = wholeFile ? device.ResetProt3(1) : device.ResetProt1and2(1);
+    TVCFWDL_STATUS status = family->Reset(device, 1);
     if (status != TVCFWDL_STATUS_SUCCESS) {
         FwdlLog(LogType::Error, "Download: reset device failed\n");
         return status;
     }
     Sleep(kBootloaderPauseMs);
-    status = wholeFile ? DownloadProt3() : DownloadProt1and2();
+    status = family->Transfer(TransferRun{device, *m_File, m_DownloadType, m_Status});
     if (status != TVCFWDL_STATUS_SUCCESS) {
-        FwdlLog(LogType::Error,
-                wholeFile ? "Download: DownloadProt3 failed with TVCFWDL_STATUS 0x%08X.\n"
-                          : "Download: DownloadProt1and2 failed with TVCFWDL_STATUS 0x%08X.\n",
-                unsigned(status));
+        FwdlLog(LogType::Error, "Download: %s failed with TVCFWDL_STATUS 0x%08X.\n",
+                family->TransferName(), unsigned(status));
         return status;
     }
-    status = wholeFile ? device.ResetProt3(0) : device.ResetProt1and2(0);
+    status = family->Reset(device, 0);
     if (status != TVCFWDL_STATUS_SUCCESS)
         FwdlLog(LogType::Error, "Download: reset device failed\n");
     return status;

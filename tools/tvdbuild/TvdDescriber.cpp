@@ -1,7 +1,7 @@
 #include "TvdDescriber.h"
 
 #include "Crc32.h"
-#include "Log.h"
+#include "TvdLog.h"
 #include "TvdFile.h"
 
 #include <cstdarg>
@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Format(const char* format, ...) FWDL_PRINTF(1, 2);
+std::string Format(const char* format, ...) TVD_PRINTF(1, 2);
 
 std::string Format(const char* format, ...) {
     char text[512];

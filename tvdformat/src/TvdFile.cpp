@@ -1,7 +1,7 @@
 #include "TvdFile.h"
 
 #include "Crc32.h"
-#include "Log.h"
+#include "TvdLog.h"
 
 #include <cstring>
 #include <filesystem>
@@ -36,18 +36,19 @@ TvdFile::~TvdFile() {
 
 TVCFWDL_STATUS TvdFile::Open(const char* path) {
     if (IsOpen()) {
-        FwdlLog(LogType::Error, "TvdFile::Open: file is already open.\n");
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::Open: file is already open.\n");
         return TVCFWDL_STATUS_FAILED;
     }
     std::error_code error;
     std::uintmax_t size = path ? std::filesystem::file_size(path, error) : 0;
     if (path == nullptr || error) {
-        FwdlLog(LogType::Error, "TvdFile::Open: file '%s' could not be found.\n", path ? path : "");
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::Open: file '%s' could not be found.\n",
+                       path ? path : "");
         return TVCFWDL_STATUS_FILE_OPEN_FAILED;
     }
     stream_ = std::fopen(path, "rb");
     if (stream_ == nullptr) {
-        FwdlLog(LogType::Error, "open file '%s' failed\n", path);
+        TvdLog::Report(TvdLog::Level::Error, "open file '%s' failed\n", path);
         return TVCFWDL_STATUS_FILE_OPEN_FAILED;
     }
     fileName_ = path;
@@ -66,8 +67,8 @@ size_t TvdFile::HeaderSize() const {
 
 TVCFWDL_STATUS TvdFile::ReadHeader() {
     if (std::fread(header_.Bytes(), 1, TvdLayout::CommonSize, stream_) != TvdLayout::CommonSize) {
-        FwdlLog(LogType::Error, "reading common file header from file '%s' failed\n",
-                fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "reading common file header from file '%s' failed\n",
+                       fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     TVCFWDL_STATUS status = ReadMagic();
@@ -87,14 +88,15 @@ TVCFWDL_STATUS TvdFile::ReadMagic() {
         return TVCFWDL_STATUS_SUCCESS;
     }
     if (!header_.HasMagic(TvdLayout::MagicV1)) {
-        FwdlLog(LogType::Error, "unknown file identifier for file '%s' found.\n",
-                fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "unknown file identifier for file '%s' found.\n",
+                       fileName_.c_str());
         return TVCFWDL_STATUS_FILE_FORMAT;
     }
     fileVersion_ = header_.Word(TvdLayout::FileVersion);
     if (fileVersion_ != 1) {
-        FwdlLog(LogType::Error, "file '%s': expected file version = 1, found version = %u\n",
-                fileName_.c_str(), fileVersion_);
+        TvdLog::Report(TvdLog::Level::Error,
+                       "file '%s': expected file version = 1, found version = %u\n",
+                       fileName_.c_str(), fileVersion_);
         return TVCFWDL_STATUS_FILE_FORMAT;
     }
     return TVCFWDL_STATUS_SUCCESS;
@@ -104,11 +106,13 @@ TVCFWDL_STATUS TvdFile::ReadSpecificHeader() {
     size_t size = HeaderSize() - TvdLayout::CommonSize;
     if (std::fread(header_.Bytes() + TvdLayout::CommonSize, 1, size, stream_) != size) {
         if (fileVersion_ == 0)
-            FwdlLog(LogType::Error, "reading V0-specific file header from file '%s' failed\n",
-                    fileName_.c_str());
+            TvdLog::Report(TvdLog::Level::Error,
+                           "reading V0-specific file header from file '%s' failed\n",
+                           fileName_.c_str());
         else
-            FwdlLog(LogType::Error, "reading V1-specific file header from file '%s' failed\n",
-                    fileName_.c_str());
+            TvdLog::Report(TvdLog::Level::Error,
+                           "reading V1-specific file header from file '%s' failed\n",
+                           fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     hasCnEData_ = header_.Word(TvdLayout::CnEOffset) != 0;
@@ -120,16 +124,18 @@ TVCFWDL_STATUS TvdFile::ReadSpecificHeader() {
 TVCFWDL_STATUS TvdFile::CheckHeader() {
     uint32_t dataOffset = header_.FirstDataOffset(fileVersion_);
     if (dataOffset == 0)
-        FwdlLog(LogType::Warning,
-                "File '%s' has no data. Therefore length of info text is unknown.\n",
-                fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Warning,
+                       "File '%s' has no data. Therefore length of info text is unknown.\n",
+                       fileName_.c_str());
     if (header_.ComputeCrc(HeaderSize()) != header_.Word(TvdLayout::HeaderCrc)) {
-        FwdlLog(LogType::Error, "Unexpected crc header value in file '%s'\n", fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "Unexpected crc header value in file '%s'\n",
+                       fileName_.c_str());
         return TVCFWDL_STATUS_HEADER_CRC;
     }
     if (dataOffset != 0 && dataOffset < HeaderSize()) {
-        FwdlLog(LogType::Error, "data offset %u in file '%s' lies inside the file header\n",
-                dataOffset, fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error,
+                       "data offset %u in file '%s' lies inside the file header\n", dataOffset,
+                       fileName_.c_str());
         return TVCFWDL_STATUS_FILE_FORMAT;
     }
     infoLength_ = dataOffset == 0 ? 0 : uint32_t(dataOffset - HeaderSize());
@@ -142,7 +148,8 @@ TVCFWDL_STATUS TvdFile::ReadInfoText() {
     bool fits = HeaderSize() + uint64_t(infoLength_) <= fileSize_;
     std::string text(fits ? infoLength_ : 0, '\0');
     if (!fits || std::fread(&text[0], 1, infoLength_, stream_) != infoLength_) {
-        FwdlLog(LogType::Error, "reading info text of file '%s' failed\n", fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "reading info text of file '%s' failed\n",
+                       fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     infoText_ = text.c_str();
@@ -151,7 +158,7 @@ TVCFWDL_STATUS TvdFile::ReadInfoText() {
 
 void TvdFile::Close() {
     if (stream_ != nullptr && std::fclose(stream_) != 0)
-        FwdlLog(LogType::Error, "closing file '%s' failed\n", fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "closing file '%s' failed\n", fileName_.c_str());
     stream_ = nullptr;
     header_.Clear();
     std::memset(date_, 0, sizeof date_);
@@ -169,7 +176,7 @@ void TvdFile::Close() {
 TVCFWDL_STATUS TvdFile::GetFileInfo(TVCFWDL_TVD_FILE_INFO* info) const {
     std::memset(info, 0, sizeof *info);
     if (!IsOpen()) {
-        FwdlLog(LogType::Error, "TvdFile::GetFileInfo: no open tvd file.\n");
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::GetFileInfo: no open tvd file.\n");
         return TVCFWDL_STATUS_FAILED;
     }
     info->InfoWord = header_.Word(TvdLayout::InfoWord);
@@ -182,9 +189,11 @@ TVCFWDL_STATUS TvdFile::GetFileInfo(TVCFWDL_TVD_FILE_INFO* info) const {
         info->NodeVendorId[i] = header_.Bytes()[TvdLayout::NodeVendorId + 2 - i];
     size_t length = infoText_.size();
     if (length >= TVCFWDL_TVD_FILE_INFO_TEXT_SIZE) {
-        FwdlLog(LogType::Warning, "Info text of file %s will be truncated.\n", fileName_.c_str());
-        FwdlLog(LogType::Warning, "TVCFWDL_TVD_FILE_INFO_TEXT_SIZE has to be greater then %u\n",
-                unsigned(length));
+        TvdLog::Report(TvdLog::Level::Warning, "Info text of file %s will be truncated.\n",
+                       fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Warning,
+                       "TVCFWDL_TVD_FILE_INFO_TEXT_SIZE has to be greater then %u\n",
+                       unsigned(length));
         length = TVCFWDL_TVD_FILE_INFO_TEXT_SIZE - 1;
     }
     std::memcpy(info->InfoText, infoText_.data(), length);
@@ -203,11 +212,12 @@ TVCFWDL_STATUS TvdFile::LoadPart(const Part& part, std::unique_ptr<uint8_t[]>& b
                                  const uint8_t** out) {
     *out = nullptr;
     if (!IsOpen()) {
-        FwdlLog(LogType::Error, "TvdFile::%s: no open tvd file.\n", part.operation);
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::%s: no open tvd file.\n", part.operation);
         return TVCFWDL_STATUS_FAILED;
     }
     if (fileVersion_ != 0) {
-        FwdlLog(LogType::Error, "TvdFile::%s: file version 0 required.\n", part.operation);
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::%s: file version 0 required.\n",
+                       part.operation);
         return TVCFWDL_STATUS_FAILED;
     }
     if (header_.Word(part.offsetField) == 0)
@@ -225,8 +235,8 @@ TVCFWDL_STATUS TvdFile::ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& b
     uint32_t offset = header_.Word(part.offsetField);
     uint32_t length = header_.Word(part.lengthField);
     if (std::fseek(stream_, long(offset), SEEK_SET) != 0) {
-        FwdlLog(LogType::Error, "move to position of %s in file '%s' failed\n", part.noun,
-                fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "move to position of %s in file '%s' failed\n",
+                       part.noun, fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     // Past the end of the file the read would come short: no need to allocate.
@@ -234,17 +244,18 @@ TVCFWDL_STATUS TvdFile::ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& b
     std::unique_ptr<uint8_t[]> data(fits ? new (std::nothrow) uint8_t[size_t(length) + 1]
                                          : nullptr);
     if (fits && !data) {
-        FwdlLog(LogType::Error, "allocating %u bytes for %s of file '%s' failed\n", length,
-                part.noun, fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "allocating %u bytes for %s of file '%s' failed\n",
+                       length, part.noun, fileName_.c_str());
         return TVCFWDL_STATUS_FAILED;
     }
     if (!fits || std::fread(data.get(), 1, length, stream_) != length) {
-        FwdlLog(LogType::Error, "reading %s of file '%s' failed\n", part.noun, fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "reading %s of file '%s' failed\n", part.noun,
+                       fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     if (Crc32(data.get(), length) != header_.Word(part.crcField)) {
-        FwdlLog(LogType::Error, "Unexpected crc value of %s in file '%s'\n", part.noun,
-                fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "Unexpected crc value of %s in file '%s'\n", part.noun,
+                       fileName_.c_str());
         return part.crcStatus;
     }
     buffer = std::move(data);
@@ -253,7 +264,7 @@ TVCFWDL_STATUS TvdFile::ReadPart(const Part& part, std::unique_ptr<uint8_t[]>& b
 
 TVCFWDL_STATUS TvdFile::CheckParts() {
     if (!IsOpen()) {
-        FwdlLog(LogType::Error, "TvdFile::CheckParts: no open tvd file.\n");
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::CheckParts: no open tvd file.\n");
         return TVCFWDL_STATUS_FAILED;
     }
     const uint8_t* part = nullptr;
@@ -273,7 +284,8 @@ TVCFWDL_STATUS TvdFile::CheckPartInPlace(const Part& part) {
     if (offset == 0)
         return TVCFWDL_STATUS_SUCCESS;
     if (uint64_t(offset) + length > fileSize_ || std::fseek(stream_, long(offset), SEEK_SET) != 0) {
-        FwdlLog(LogType::Error, "reading %s of file '%s' failed\n", part.noun, fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "reading %s of file '%s' failed\n", part.noun,
+                       fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     RunningCrc32 crc;
@@ -281,16 +293,16 @@ TVCFWDL_STATUS TvdFile::CheckPartInPlace(const Part& part) {
     for (uint32_t left = length; left > 0;) {
         size_t count = left < sizeof chunk ? left : sizeof chunk;
         if (std::fread(chunk, 1, count, stream_) != count) {
-            FwdlLog(LogType::Error, "reading %s of file '%s' failed\n", part.noun,
-                    fileName_.c_str());
+            TvdLog::Report(TvdLog::Level::Error, "reading %s of file '%s' failed\n", part.noun,
+                           fileName_.c_str());
             return TVCFWDL_STATUS_FILE_READ_FAILED;
         }
         crc.Add(chunk, count);
         left -= uint32_t(count);
     }
     if (crc.Value() != header_.Word(part.crcField)) {
-        FwdlLog(LogType::Error, "Unexpected crc value of %s in file '%s'\n", part.noun,
-                fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error, "Unexpected crc value of %s in file '%s'\n", part.noun,
+                       fileName_.c_str());
         return part.crcStatus;
     }
     return TVCFWDL_STATUS_SUCCESS;
@@ -298,12 +310,13 @@ TVCFWDL_STATUS TvdFile::CheckPartInPlace(const Part& part) {
 
 TVCFWDL_STATUS TvdFile::ResetFilePtr() {
     if (!IsOpen()) {
-        FwdlLog(LogType::Error, "TvdFile::ResetFilePtr: no open tvd file.\n");
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::ResetFilePtr: no open tvd file.\n");
         return TVCFWDL_STATUS_FAILED;
     }
     if (std::fseek(stream_, 0, SEEK_SET) != 0) {
-        FwdlLog(LogType::Error, "ResetFilePtr: moving to the beginning of the file '%s' failed.\n",
-                fileName_.c_str());
+        TvdLog::Report(TvdLog::Level::Error,
+                       "ResetFilePtr: moving to the beginning of the file '%s' failed.\n",
+                       fileName_.c_str());
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     return TVCFWDL_STATUS_SUCCESS;
@@ -311,14 +324,14 @@ TVCFWDL_STATUS TvdFile::ResetFilePtr() {
 
 TVCFWDL_STATUS TvdFile::Read(void* buffer, uint32_t count, uint32_t* got) {
     if (!IsOpen()) {
-        FwdlLog(LogType::Error, "TvdFile::Read: no open tvd file.\n");
+        TvdLog::Report(TvdLog::Level::Error, "TvdFile::Read: no open tvd file.\n");
         return TVCFWDL_STATUS_FAILED;
     }
     size_t read = std::fread(buffer, 1, count, stream_);
     *got = uint32_t(read);
     if (read < count && std::ferror(stream_)) {
         *got = 0;
-        FwdlLog(LogType::Error, "Reading tvd file data failed.\n");
+        TvdLog::Report(TvdLog::Level::Error, "Reading tvd file data failed.\n");
         return TVCFWDL_STATUS_FILE_READ_FAILED;
     }
     return TVCFWDL_STATUS_SUCCESS;
