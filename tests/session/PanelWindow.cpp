@@ -261,3 +261,18 @@ bool PanelWindow::saveScreen(const std::string& path) {
     XDestroyImage(image);
     return written;
 }
+
+std::vector<unsigned long> PanelWindow::pixels(int x, int y, int width, int height) {
+    std::vector<unsigned long> result;
+    if (!find())
+        return result;
+    XImage* image =
+        XGetImage(display_, window_, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return result;
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            result.push_back(XGetPixel(image, column, row));
+    XDestroyImage(image);
+    return result;
+}

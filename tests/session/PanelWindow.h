@@ -1,6 +1,7 @@
 #pragma once
 #include <X11/Xlib.h>
 #include <string>
+#include <vector>
 
 // The panel's window as a person at the display meets it, through the X test
 // extension: pointer moves, clicks and keys land wherever the window is now.
@@ -40,6 +41,8 @@ public:
     std::string describe();
     // The whole screen as a binary PPM picture; false when it cannot be written.
     bool saveScreen(const std::string& path);
+    // The pixels of a rectangle of the window, row by row; empty when it cannot be read.
+    std::vector<unsigned long> pixels(int x, int y, int width, int height);
 
 private:
     Window search(Window parent, int depth);
