@@ -4,6 +4,7 @@
 // malformed packets cost nothing.
 #include "MainWindow.h"
 #include "PanelTest.h"
+#include "RemoteHost.h"
 #include "RemotePanel.h"
 #include "RemoteServer.h"
 
@@ -98,8 +99,9 @@ TEST_F(RemoteTest, AMessageMovesTheControlAsAUserDoesAndIsOneStepToUndo) {
     client_->send(juce::OSCMessage("/lumora/main/mute", 1.0f));
     ASSERT_TRUE(pumpUntil([&] { return comp.getMixer().getMain().isMuted(); }));
     pump(100);
-    EXPECT_EQ(sentFrames(), (std::vector<Frame>{{0x00, 0x08, 0xB8, 0x81, 0x06, 0x10, 0x02, 0x00,
-                                                 0x01, 0x01, 0x70}}));
+    EXPECT_EQ(
+        sentFrames(),
+        (std::vector<Frame>{{0x00, 0x08, 0xB8, 0x81, 0x06, 0x10, 0x02, 0x00, 0x01, 0x01, 0x70}}));
     EXPECT_TRUE(pumpUntil([&] { return unitKey(1, "Mute6.0") == "0x0070"; }));
 
     // Linked, the right side follows the left; decibels in the unit's steps.
@@ -221,6 +223,49 @@ TEST_F(RemoteTest, AFloodLeavesTheLatestValuesAndMalformedPacketsNothing) {
     EXPECT_FALSE(comp.getPhonoButton().getToggleState());
     EXPECT_EQ(comp.getMixer().getMain().getFader(), 77.0);
     EXPECT_TRUE(sentFrames().empty());
+}
+
+}  // namespace
+
+namespace {
+
+juce::AlertWindow* openDialog() {
+    return dynamic_cast<juce::AlertWindow*>(
+        juce::ModalComponentManager::getInstance()->getModalComponent(0));
+}
+
+TEST_F(RemoteTest, TheDialogListensOnThePortAndTheChoiceIsRemembered) {
+    MainComp& comp = open();
+    server_.reset();
+    RemoteHost host(comp);
+    host.listenAsRemembered();
+    EXPECT_EQ(host.getPort(), 0) << "off until it is turned on";
+
+    host.showDialog();
+    pump(100);
+    juce::AlertWindow* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    if (const char* shots = std::getenv("LUMORA_SHOTS"))
+        juce::PNGImageFormat().writeImageToStream(
+            dialog->createComponentSnapshot(dialog->getLocalBounds()),
+            *juce::File(shots).getChildFile("remote-dialog.png").createOutputStream());
+    EXPECT_EQ(dialog->getTextEditorContents("port"), "7770");
+    dialog->getTextEditor("port")->setText("17999");
+    dialog->exitModalState(1);
+    pump(100);
+    EXPECT_EQ(host.getPort(), 17999);
+    EXPECT_EQ(RemoteSettings::read().on, true);
+    EXPECT_EQ(RemoteSettings::read().port, 17999);
+
+    RemoteHost next(comp);
+    host.showDialog();
+    pump(100);
+    openDialog()->exitModalState(2);
+    pump(100);
+    EXPECT_EQ(host.getPort(), 0) << "Stop";
+    next.listenAsRemembered();
+    EXPECT_EQ(next.getPort(), 0) << "stopped is remembered too";
+    EXPECT_EQ(RemoteSettings::read().port, 17999) << "the port is kept for the next time";
 }
 
 }  // namespace
