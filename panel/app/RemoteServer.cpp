@@ -47,6 +47,9 @@ bool RemoteServer::listen(int port) {
     if (port < 1 || port > 65535)
         return false;
     auto socket = std::make_unique<juce::DatagramSocket>(false);
+    // JUCE makes its sockets reusable; a second panel on the same port would
+    // then share it unnoticed instead of being told that it is taken.
+    socket->setEnablePortReuse(false);
     if (!socket->bindToPort(port, kLoopback) || !sender_.connect(kLoopback, port))
         return false;
     socket_ = std::move(socket);

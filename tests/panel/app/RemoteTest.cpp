@@ -269,3 +269,16 @@ TEST_F(RemoteTest, TheDialogListensOnThePortAndTheChoiceIsRemembered) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RemoteTest, APortInUseIsRefused) {
+    MainComp& comp = open();
+    RemotePanel panel(comp);
+    RemoteServer second(panel);
+    EXPECT_FALSE(second.listen(server_->getPort()));
+    EXPECT_FALSE(second.listen(0));
+    EXPECT_FALSE(second.listen(65536));
+}
+
+}  // namespace
