@@ -27,7 +27,9 @@ trap 'kill $pid 2>/dev/null || true' EXIT
 # The panel refuses a control until it has found the unit: retried, bounded.
 status=1 waited=0
 until [ $status -eq 0 ]; do
-  [ $waited -lt $((limit * 2)) ] && kill -0 $pid 2>/dev/null || fail "no panel took the mute within $limit s"
+  if [ $waited -ge $((limit * 2)) ] || ! kill -0 $pid 2>/dev/null; then
+    fail "no panel took the mute within $limit s"
+  fi
   status=0
   "$ctl" --port "$port" set main.mute 1 2>/dev/null || status=$?
   [ $status -eq 0 ] || sleep 0.5
