@@ -13,7 +13,7 @@ set(app_id com.brantel.lumora)
 # of their own; the updater's name on the PATH is a link to it.
 set(LUMORA_PRIVATE_LIBDIR ${CMAKE_INSTALL_LIBDIR}/lumora)
 
-foreach(program lumora_panel tvcbus unitwatch tvdbuild)
+foreach(program lumora_panel lumoractl tvcbus unitwatch tvdbuild)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
@@ -68,7 +68,8 @@ set(CPACK_PACKAGE_VENDOR Brantel)
 set(CPACK_PACKAGE_CONTACT "Lumora developers <dev@lumora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "control panel and firmware tools for LUMORA 1394 interfaces")
 set(CPACK_PACKAGE_DESCRIPTION "The skinned control panel and mixer of the LUMORA 1394 FireWire
-audio interfaces, the firmware updater tvcupdate with its download library
+audio interfaces, lumoractl to set and read the running panel's controls from
+the command line, the firmware updater tvcupdate with its download library
 (header and pkg-config file included), and the tools that show and change
 the simulated bus standing in for the 1394 audio driver on Linux.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -2,8 +2,9 @@
 # `cmake --install` of the Release build into a temporary prefix: every file
 # where a Debian system expects it, the menu entry and the AppStream data
 # valid, the icons in their sizes, the updater finding its library through
-# the link on the PATH, and a program of an updater author built and run with
-# the pkg-config file.
+# the link on the PATH, lumoractl telling its commands and that no panel
+# answers, and a program of an updater author built and run with the
+# pkg-config file.
 #   check_install.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,6 +23,7 @@ fail() {
 
 expected="bin/lumora_panel
 bin/lumora_update
+bin/lumoractl
 bin/tvcbus
 bin/tvcupdate
 bin/tvdbuild
@@ -62,10 +64,19 @@ PY
 bus="$work/bus.ini"
 TVC_SIM_BUS=$bus "$prefix/bin/tvcupdate" list | grep -qx "1 unit" || fail "the installed tvcupdate lists no unit"
 
+# The remote control's client: its help lists the controls, and with no panel
+# on the port it gives up with its own exit code.
+help=$("$prefix/bin/lumoractl" --help) || fail "the installed lumoractl --help ended with $?"
+grep -qx "  main.fader \*" <<<"$help" || fail "the installed lumoractl --help lists no main.fader: $help"
+port=$("$here/free_port.py")
+status=0
+"$prefix/bin/lumoractl" --port "$port" get main.fader 2>/dev/null || status=$?
+[ $status -eq 3 ] || fail "the installed lumoractl ended with $status, not 3, with no panel on port $port"
+
 export PKG_CONFIG_PATH="$prefix/lib/$arch/pkgconfig"
 library=$(pkg-config --variable=library tvc_fwdl)
 [ "$(realpath "$library")" = "$prefix/lib/$arch/lumora/libtvc_fwdl.so" ] || fail "tvc_fwdl.pc names $library"
 # shellcheck disable=SC2046
 cc -Wall -Werror -o "$work/updater_author" "$here/updater_author.c" $(pkg-config --cflags --libs tvc_fwdl) -ldl
 TVC_SIM_BUS=$bus "$work/updater_author" "$library" >/dev/null || fail "an updater built with tvc_fwdl.pc fails"
-echo "check_install: $(wc -l <<<"$listed") files, menu entry, AppStream data, icons and tvc_fwdl.pc valid"
+echo "check_install: $(wc -l <<<"$listed") files, menu entry, AppStream data, icons, lumoractl and tvc_fwdl.pc valid"

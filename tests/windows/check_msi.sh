@@ -20,6 +20,7 @@ SDK/tvc_fwdl.def
 SDK/tvc_fwdl.h
 lumora_panel.exe
 lumora_update.exe
+lumoractl.exe
 tvc_fwdl.cfg
 tvc_fwdl.dll
 tvcupdate.exe"
@@ -35,7 +36,7 @@ msiexec() {
 }
 
 installed_files() {
-  (cd "$folder" 2>/dev/null && find . -type f | sed 's|^\./||' | sort)
+  (cd "$folder" 2>/dev/null && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 }
 
 # The shortcuts with the panel's name in the common and the user's Start menu.

@@ -13,7 +13,7 @@ import struct
 import subprocess
 import sys
 
-PROGRAMS = ("lumora_panel.exe", "lumora_update.exe", "tvcupdate.exe")
+PROGRAMS = ("lumora_panel.exe", "lumora_update.exe", "lumoractl.exe", "tvcupdate.exe")
 LIBRARIES = ("tvc_fwdl.dll",)
 ICON_SIZES = {16, 22, 24, 32, 48, 64, 128, 256}
 
