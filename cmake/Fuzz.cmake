@@ -1,8 +1,9 @@
-# lumora_fuzz_target(<name> SOURCE <file> LIBS <libraries...>)
+# lumora_fuzz_target(<name> SOURCE <file> LIBS <libraries...> [INTERNALS <folders...>])
 # The target file defines LLVMFuzzerTestOneInput. It always builds as
 # <name>_replay, which the test run feeds with tests/fuzz/corpus/<name>/;
 # with LUMORA_FUZZ (clang) it also builds as the libFuzzer program <name>_fuzz,
-# and the target "fuzzers" builds them all.
+# and the target "fuzzers" builds them all. INTERNALS names source folders whose
+# private headers the target reads past the libraries' include/ folders.
 option(LUMORA_FUZZ "Build the libFuzzer programs (needs clang)" OFF)
 set(LUMORA_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR}/../tests/fuzz)
 
@@ -20,9 +21,10 @@ if(LUMORA_FUZZ)
 endif()
 
 function(lumora_fuzz_target name)
-  cmake_parse_arguments(FUZZ "" "SOURCE" "LIBS" ${ARGN})
+  cmake_parse_arguments(FUZZ "" "SOURCE" "LIBS;INTERNALS" ${ARGN})
   add_executable(${name}_replay ${FUZZ_SOURCE} ${LUMORA_FUZZ_DIR}/replay_main.cpp)
   target_link_libraries(${name}_replay PRIVATE ${FUZZ_LIBS})
+  target_include_directories(${name}_replay PRIVATE ${FUZZ_INTERNALS})
   lumora_warnings(${name}_replay)
   add_test(NAME fuzz_replay_${name}
            COMMAND ${name}_replay ${LUMORA_FUZZ_DIR}/corpus/${name})
@@ -30,6 +32,7 @@ function(lumora_fuzz_target name)
     add_executable(${name}_fuzz ${FUZZ_SOURCE})
     target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
     target_link_libraries(${name}_fuzz PRIVATE ${FUZZ_LIBS})
+    target_include_directories(${name}_fuzz PRIVATE ${FUZZ_INTERNALS})
     lumora_warnings(${name}_fuzz)
     add_dependencies(fuzzers ${name}_fuzz)
   endif()

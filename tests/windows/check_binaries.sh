@@ -37,7 +37,7 @@ system_dlls=(advapi32.dll comctl32.dll comdlg32.dll dxgi.dll gdi32.dll imm32.dll
   msvcrt.dll ole32.dll oleaut32.dll rpcrt4.dll setupapi.dll shell32.dll shlwapi.dll user32.dll
   version.dll winmm.dll wininet.dll ws2_32.dll wsock32.dll)
 for program in lumora_panel.exe lumora_update.exe lumoractl.exe tvc_fwdl.dll tvcupdate.exe; do
-  imports=$("$objdump" -p "$bin/$program" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+  imports=$("$objdump" -p "$bin/$program" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort -u)
   if [ -z "$imports" ]; then
     echo "check_binaries: $program imports nothing, which no Windows program does" >&2
     status=1

@@ -41,7 +41,7 @@ fi
 cd "$work/$name"
 WINEDEBUG=-all /usr/lib/wine/wine64 tvcupdate.exe list | tr -d '\r' | grep -qx "0 units"
 # Logging is off: the library wrote nothing beside itself and kept its settings.
-left=$(ls | LC_ALL=C sort | tr '\n' ' ')
+left=$(printf '%s\n' * | LC_ALL=C sort | tr '\n' ' ')
 if [ "$left" != "README.txt lumora_panel.exe lumora_update.exe lumoractl.exe tvc_fwdl.cfg tvc_fwdl.def tvc_fwdl.dll tvc_fwdl.h tvcupdate.exe " ]; then
   echo "check_package: the updater left files in the folder: $left" >&2
   exit 1

@@ -1,4 +1,5 @@
 #pragma once
+#include "AvcFrameLog.h"
 #include "AvcUnit.h"
 #include "DeviceSettings.h"
 #include "PanelState.h"
@@ -7,31 +8,17 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <cstring>
 #include <functional>
 #include <vector>
 
-using Frame = std::vector<uint8_t>;
+using Frame = SentFrame;
 
 // A panel test on a private simulated bus: the driver model of its own, the
 // requests that reached the bus, and a message loop for timers and messages.
 class PanelTest : public SimBusTest {
 protected:
-    PanelTest() { SimRequestLog::start(); }
-    ~PanelTest() override { SimRequestLog::stop(); }
-
     // The AV/C frames sent to units since the last call.
-    static std::vector<Frame> sentFrames() {
-        std::vector<Frame> frames;
-        for (const SimRequestLog::Entry& entry : SimRequestLog::take()) {
-            if (!entry.unit || entry.code != 0x80883004u)
-                continue;
-            uint32_t length = 0;
-            std::memcpy(&length, entry.input.data() + 4, 4);
-            frames.emplace_back(entry.input.begin() + 8, entry.input.begin() + 8 + length);
-        }
-        return frames;
-    }
+    static std::vector<Frame> sentFrames() { return AvcFrameLog::take(); }
     static void pump(int milliseconds = 60) {
         juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
     }
@@ -45,6 +32,7 @@ protected:
         return condition();
     }
 
+    AvcFrameLog log_;
     CDeviceModel model_;
 };
 

@@ -1,48 +1,29 @@
+#include "AvcFrameLog.h"
 #include "AvcUnit.h"
 #include "UnitWatch.h"
 #include "SimBusTest.h"
-#include "SimRequestLog.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
-using Frame = std::vector<uint8_t>;
-
-constexpr uint32_t kAvcCommand = 0x80883004;
+using Frame = SentFrame;
 
 class AvcUnitTest : public SimBusTest {
 protected:
     AvcUnitTest() {
         model_.ConnectAtStart();
-        SimRequestLog::start();
+        AvcFrameLog::take();
     }
-    ~AvcUnitTest() override { SimRequestLog::stop(); }
 
-    // The frames of the AV/C requests sent since the last call, each checked
-    // for the record head: 2000, then the frame length.
-    std::vector<Frame> sentFrames() {
-        std::vector<Frame> frames;
-        for (const SimRequestLog::Entry& entry : SimRequestLog::take()) {
-            if (!entry.unit || entry.code != kAvcCommand)
-                continue;
-            EXPECT_EQ(entry.input.size(), 520u);
-            uint32_t head[2];
-            std::memcpy(head, entry.input.data(), 8);
-            EXPECT_EQ(head[0], 2000u);
-            frames.emplace_back(entry.input.begin() + 8, entry.input.begin() + 8 + head[1]);
-            for (size_t i = 8 + head[1]; i < entry.input.size(); ++i)
-                EXPECT_EQ(entry.input[i], 0) << "the rest of the record is zero";
-        }
-        return frames;
-    }
+    static std::vector<Frame> sentFrames() { return AvcFrameLog::take(); }
     Frame sentFrame() {
         std::vector<Frame> frames = sentFrames();
         EXPECT_EQ(frames.size(), 1u);
         return frames.empty() ? Frame() : frames[0];
     }
 
+    AvcFrameLog log_;
     CDeviceModel model_;
     AvcUnit unit_{model_};
 };

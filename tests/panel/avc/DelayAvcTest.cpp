@@ -1,33 +1,25 @@
+#include "AvcFrameLog.h"
 #include "AvcUnit.h"
 #include "SimBusTest.h"
-#include "SimRequestLog.h"
 #include "delayAVC.h"
 
 #include <juce_events/juce_events.h>
 
 namespace {
 
-constexpr uint32_t kAvcCommand = 0x80883004;
-
 class DelayAvcTest : public SimBusTest {
 protected:
     DelayAvcTest() {
         model_.ConnectAtStart();
-        SimRequestLog::start();
+        AvcFrameLog::take();
     }
-    ~DelayAvcTest() override { SimRequestLog::stop(); }
 
-    std::vector<std::vector<uint8_t>> sentFrames() {
-        std::vector<std::vector<uint8_t>> frames;
-        for (const SimRequestLog::Entry& entry : SimRequestLog::take())
-            if (entry.unit && entry.code == kAvcCommand)
-                frames.emplace_back(entry.input.begin() + 8, entry.input.begin() + 20);
-        return frames;
-    }
+    static std::vector<SentFrame> sentFrames() { return AvcFrameLog::take(); }
     static void pump(int milliseconds) {
         juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
     }
 
+    AvcFrameLog log_;
     CDeviceModel model_;
     AvcUnit unit_{model_};
 };

@@ -1,15 +1,14 @@
 #pragma once
+#include "AvcFrameLog.h"
 #include "AvcUnit.h"
 #include "SimBusTest.h"
-#include "SimRequestLog.h"
 #include "SimUnitSettings.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <cstring>
 #include <vector>
 
-using Frame = std::vector<uint8_t>;
+using Frame = SentFrame;
 
 // A control test on a private simulated unit, with the AV/C frames that
 // reached it and a message loop to let timers and async messages run.
@@ -17,9 +16,8 @@ class ControlsTest : public SimBusTest {
 protected:
     ControlsTest() {
         model_.ConnectAtStart();
-        SimRequestLog::start();
+        AvcFrameLog::take();
     }
-    ~ControlsTest() override { SimRequestLog::stop(); }
 
     // A unit setting as the unit holds it, written or still on its way to the bus file.
     std::string unitSetting(const std::string& key) {
@@ -31,21 +29,12 @@ protected:
         setUnitKey(1, key, value);
     }
 
-    std::vector<Frame> sentFrames() {
-        std::vector<Frame> frames;
-        for (const SimRequestLog::Entry& entry : SimRequestLog::take()) {
-            if (!entry.unit || entry.code != 0x80883004u)
-                continue;
-            uint32_t length = 0;
-            std::memcpy(&length, entry.input.data() + 4, 4);
-            frames.emplace_back(entry.input.begin() + 8, entry.input.begin() + 8 + length);
-        }
-        return frames;
-    }
+    static std::vector<Frame> sentFrames() { return AvcFrameLog::take(); }
     static void pump(int milliseconds = 100) {
         juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
     }
 
+    AvcFrameLog log_;
     CDeviceModel model_;
     AvcUnit unit_{model_};
 };

@@ -1,34 +1,15 @@
 #include "ModuleTest.h"
 
-#include "SimRequestLog.h"
-
 #include <algorithm>
-#include <cstring>
 #include <juce_events/juce_events.h>
-
-namespace {
-constexpr uint32_t kAvcCommand = 0x80883004;
-}
 
 ModuleTest::ModuleTest() {
     model_.ConnectAtStart();
-    SimRequestLog::start();
-}
-
-ModuleTest::~ModuleTest() {
-    SimRequestLog::stop();
+    AvcFrameLog::take();
 }
 
 Frames ModuleTest::sentFrames() {
-    Frames frames;
-    for (const SimRequestLog::Entry& entry : SimRequestLog::take()) {
-        if (!entry.unit || entry.code != kAvcCommand)
-            continue;
-        uint32_t length = 0;
-        std::memcpy(&length, entry.input.data() + 4, 4);
-        frames.emplace_back(entry.input.begin() + 8, entry.input.begin() + 8 + length);
-    }
-    return frames;
+    return AvcFrameLog::take();
 }
 
 void ModuleTest::pump(int milliseconds) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "AvcFrameLog.h"
 #include "AvcUnit.h"
 #include "DeviceModel.h"
 #include "PanelState.h"
@@ -7,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-using Frame = std::vector<uint8_t>;
+using Frame = SentFrame;
 using Frames = std::vector<Frame>;
 
 // A module test on a private bus with its unit connected, recording the AV/C
@@ -15,7 +16,6 @@ using Frames = std::vector<Frame>;
 class ModuleTest : public SimBusTest {
 protected:
     ModuleTest();
-    ~ModuleTest() override;
 
     // The AV/C frames sent since the last call, in order.
     static Frames sentFrames();
@@ -26,6 +26,7 @@ protected:
     // frame too many shows as well; the frames in order.
     static Frames waitForFrames(size_t count);
 
+    AvcFrameLog log_;
     CDeviceModel model_;
     AvcUnit unit_{model_};
     PanelState state_;
