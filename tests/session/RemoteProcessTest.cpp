@@ -52,10 +52,10 @@ public:
     Udp() {
         fd_ = socket(AF_INET, SOCK_DGRAM, 0);
         sockaddr_in address = loopback(0);
-        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
         socklen_t length = sizeof address;
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
+        if (bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            port_ = ntohs(address.sin_port);
         timeval wait{0, 200000};
         setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
     }
