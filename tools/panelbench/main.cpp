@@ -39,10 +39,10 @@ struct Subject {
 constexpr int kRounds = 3;
 constexpr double kMovingTarget = 1.5;
 constexpr double kFixedTarget = 1.2;
-// The fixed case's eight meter words: every bar steady at about a third of its height.
-constexpr const char* kDefaultLevels =
-    "0x20000000,0x20000000,0x20000000,0x20000000,"
-    "0x20000000,0x20000000,0x20000000,0x20000000";
+// The fixed case's eight meter words: silence, which leaves the meters still.
+// A steady level that shows a bar is drawn on every poll all the same: the
+// meter's ballistics step such a bar down by 4.5 and back up on alternate polls.
+constexpr const char* kDefaultLevels = "0,0,0,0,0,0,0,0";
 
 std::string binFolder() {
     char path[4096];
@@ -171,9 +171,9 @@ int runUnderVirtualDisplay(char* argv[]) {
 void usage(FILE* to) {
     std::fprintf(to,
                  "usage: panelbench [--levels W1,...,W8]\n"
-                 "Measures lumora_panel metering a moving signal and fixed levels (the eight\n"
-                 "meter words of --levels, default %s) beside an empty window:\n"
-                 "first frame, memory and CPU, medians of %d rounds (about 110 s).\n",
+                 "Measures lumora_panel metering a moving signal and fixed levels (the\n"
+                 "eight meter words of --levels, default %s) beside an empty\n"
+                 "window: first frame, memory and CPU, medians of %d rounds (about 110 s).\n",
                  kDefaultLevels, kRounds);
 }
 
