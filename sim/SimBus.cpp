@@ -109,6 +109,11 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
     return cached_;
 }
 
+std::shared_ptr<const IniText> SimBus::lastSnapshot() {
+    std::lock_guard<std::mutex> guard(lock_);
+    return cached_;
+}
+
 bool SimBus::unchangedPlainFile(const std::string& file) const {
     struct stat info;
     return ::lstat(file.c_str(), &info) == 0 && !S_ISLNK(info.st_mode) &&

@@ -39,6 +39,8 @@ public:
     static IniText defaults();
 
     std::shared_ptr<const IniText> snapshot();
+    // The snapshot handed out last, without looking at the file; null before the first.
+    std::shared_ptr<const IniText> lastSnapshot();
     bool update(const std::function<void(IniText&)>& change);
     bool reset();
 
