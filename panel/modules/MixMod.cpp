@@ -56,11 +56,14 @@ void MixMod::setTimerPeriod(int milliseconds) {
         startTimer(milliseconds);
 }
 
-// A frame costs nothing extra: the message thread is awake for it anyway.
+// A frame costs nothing extra: the message thread is awake for it anyway. Each
+// poll re-arms the watch, so that it fires only when the frames stop; done from
+// the frame's own timer callback, that wakes no thread either.
 void MixMod::frameArrived() {
     if (!schedule_.frame(juce::Time::getMillisecondCounter()))
         return;
-    setTimerPeriod(kWatchMilliseconds);
+    if (isTimerRunning())
+        startTimer(kWatchMilliseconds);
     poll();
 }
 

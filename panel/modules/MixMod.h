@@ -21,7 +21,7 @@ class PanelState;
 // units becomes the action message "ConfigChange", no levels empty the meters,
 // and the eight levels go to the strips, the playback and the main meters.
 // While the window is on screen its frames carry the poll; its timer only
-// watches that they keep coming, and polls itself when they do not.
+// watches that they keep coming, and polls itself when they stop.
 class MixMod : public juce::Component,
                private juce::ActionListener,
                public juce::TooltipClient,
