@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -207,6 +208,8 @@ int main(int argc, char* argv[]) {
     for (int round = 0; round < kRounds; ++round)
         for (Subject& subject : subjects)
             subject.rounds.push_back(measure(subject));
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
     for (const Subject& subject : subjects)
         printRounds(subject);
     printSummary(subjects);
