@@ -9,12 +9,17 @@
 
 namespace {
 
-std::string signatureOf(const std::string& file) {
+SimBus::Stamp stampOf(const struct stat& info) {
+    return {uint64_t(info.st_dev),        uint64_t(info.st_ino),         int64_t(info.st_size),
+            int64_t(info.st_mtim.tv_sec), int64_t(info.st_mtim.tv_nsec), true};
+}
+
+// A stamp that matches no file when the file cannot be looked at.
+SimBus::Stamp stampOf(const std::string& file) {
     struct stat info;
     if (::stat(file.c_str(), &info) != 0)
-        return std::string();
-    return std::to_string(info.st_ino) + ":" + std::to_string(info.st_size) + ":" +
-           std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec);
+        return {};
+    return stampOf(info);
 }
 
 }  // namespace
@@ -65,7 +70,9 @@ bool SimBus::createIfMissing(const std::string& file) {
 }
 
 // Looking at the file at most once a millisecond keeps a request's cost to a
-// few microseconds: a download sends thousands of them a second.
+// few microseconds: a download sends thousands of them a second. A look is one
+// lstat of the named path when that is the plain file read last, as it is
+// for every poll of the panel's meters.
 std::shared_ptr<const IniText> SimBus::snapshot() {
     std::string given = path();
     std::lock_guard<std::mutex> guard(lock_);
@@ -73,31 +80,44 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
     if (cached_ && given == cachedGivenPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
         return cached_;
     lastCheck_ = now;
+    if (cached_ && given == cachedPath_ && unchangedPlainFile(given))
+        return cached_;
     std::string file = TextFile::resolve(given);
-    std::string signature = signatureOf(file);
-    if (cached_ && file == cachedPath_ && signature == cachedSignature_) {
+    Stamp stamp = stampOf(file);
+    if (cached_ && file == cachedPath_ && stamp == cachedStamp_) {
         cachedGivenPath_ = given;
         return cached_;
     }
     if (!TextFile::readProblem(file).empty())
         return nullptr;
-    if (signature.empty()) {
+    if (!stamp.exists) {
         if (!createIfMissing(file))
             return nullptr;
-        signature = signatureOf(file);
+        stamp = stampOf(file);
     }
     std::string text;
     {
         FileLock shared(file, false);
-        signature = signatureOf(file);
+        stamp = stampOf(file);
         if (!TextFile::read(file, text))
             return nullptr;
     }
     cached_ = std::make_shared<const IniText>(IniText::parse(text));
     cachedGivenPath_ = given;
     cachedPath_ = file;
-    cachedSignature_ = signature;
+    cachedStamp_ = stamp;
     return cached_;
+}
+
+std::shared_ptr<const IniText> SimBus::lastSnapshot() {
+    std::lock_guard<std::mutex> guard(lock_);
+    return cached_;
+}
+
+bool SimBus::unchangedPlainFile(const std::string& file) const {
+    struct stat info;
+    return ::lstat(file.c_str(), &info) == 0 && !S_ISLNK(info.st_mode) &&
+           stampOf(info) == cachedStamp_;
 }
 
 // Called with the file lock released: a reader holds this object's lock

@@ -10,15 +10,51 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+SimUnitInfo::Facts readFacts(const IniText& bus, int slot) {
+    const uint64_t guid = SimBus::unitNumber(bus, slot, "Guid");
+    return {guid,
+            SimBus::unitValue(bus, slot, "PathGuid").empty()
+                ? guid
+                : SimBus::unitNumber(bus, slot, "PathGuid"),
+            SimBus::unitNumber(bus, slot, "Present") != 0,
+            SimBus::unitNumber(bus, slot, "Disabled") != 0};
+}
+
+// The unit watch asks for the units three times a poll: the slots' identity
+// keys are read once for each version of the bus file a thread sees.
+SimUnitInfo::Facts factsOf(const IniText& bus, int slot) {
+    struct Cache {
+        std::shared_ptr<const IniText> bus;
+        SimUnitInfo::Facts slots[SimKeys::kUnitSlots];
+    };
+    thread_local Cache cache;
+    if (slot < 1 || slot > SimKeys::kUnitSlots)
+        return readFacts(bus, slot);
+    if (cache.bus.get() != &bus) {
+        std::shared_ptr<const IniText> current = SimBus::instance().lastSnapshot();
+        if (current.get() != &bus)
+            return readFacts(bus, slot);
+        cache.bus = std::move(current);
+        for (int n = 1; n <= SimKeys::kUnitSlots; ++n)
+            cache.slots[n - 1] = readFacts(bus, n);
+    }
+    return cache.slots[slot - 1];
+}
+
+}  // namespace
+
 SimUnitInfo::SimUnitInfo(const IniText& bus, int slot)
+    : SimUnitInfo(bus, slot, factsOf(bus, slot)) {}
+
+SimUnitInfo::SimUnitInfo(const IniText& bus, int slot, const Facts& facts)
     : bus_(bus),
       slot_(slot),
-      guid_(SimBus::unitNumber(bus, slot, "Guid")),
-      pathGuid_(SimBus::unitValue(bus, slot, "PathGuid").empty()
-                    ? guid_
-                    : SimBus::unitNumber(bus, slot, "PathGuid")),
-      present_(SimBus::unitNumber(bus, slot, "Present") != 0),
-      disabled_(SimBus::unitNumber(bus, slot, "Disabled") != 0) {}
+      guid_(facts.guid),
+      pathGuid_(facts.pathGuid),
+      present_(facts.present),
+      disabled_(facts.disabled) {}
 
 std::string SimUnitInfo::devicePath(uint64_t guid) {
     char path[128];

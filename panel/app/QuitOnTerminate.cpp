@@ -10,7 +10,9 @@ extern "C" void requestTerminate(int) {
     terminateRequested = 1;
 }
 
-constexpr int kPollMs = 100;
+// Twice a second is soon enough to end on a signal, and wakes the panel
+// seldom while it sits metering.
+constexpr int kPollMs = 500;
 
 }  // namespace
 

@@ -84,13 +84,17 @@ void myMeters::parentHierarchyChanged() {
 }
 
 void myMeters::paint(juce::Graphics& g) {
-    if (backdrop_ != nullptr)
-        backdrop_->drawBackdrop(g, *this);
-    g.setFillType(SkinImage::brush(g, image_, {}));
     const double display = ballistics_.getDisplay();
     // Only the bar's top edge is rounded and anti-aliased; below it the bar is
     // whole pixels, which the renderer fills far more cheaply than a path.
     const int body = int(display) + 2;
+    // The fill image is opaque: below the top edge the bar hides the skin.
+    if (backdrop_ != nullptr) {
+        const juce::Graphics::ScopedSaveState saved(g);
+        g.reduceClipRegion(0, 0, getWidth(), body);
+        backdrop_->drawBackdrop(g, *this);
+    }
+    g.setFillType(SkinImage::brush(g, image_, {}));
     {
         const juce::Graphics::ScopedSaveState saved(g);
         g.reduceClipRegion(0, 0, getWidth(), body);

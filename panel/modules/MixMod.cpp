@@ -43,6 +43,33 @@ MixMod::~MixMod() {
 }
 
 void MixMod::timerCallback() {
+    if (!schedule_.framesStopped(juce::Time::getMillisecondCounter())) {
+        setTimerPeriod(kWatchMilliseconds);
+        return;
+    }
+    setTimerPeriod(kPollMilliseconds);
+    poll();
+}
+
+// A stopped timer stays stopped; a running one changes its period only when it differs,
+// since each change wakes the timer thread.
+void MixMod::setTimerPeriod(int milliseconds) {
+    if (isTimerRunning() && getTimerInterval() != milliseconds)
+        startTimer(milliseconds);
+}
+
+// A frame costs nothing extra: the message thread is awake for it anyway. Each
+// poll re-arms the watch, so that it fires only when the frames stop; done from
+// the frame's own timer callback, that wakes no thread either.
+void MixMod::frameArrived() {
+    if (!schedule_.frame(juce::Time::getMillisecondCounter()))
+        return;
+    if (isTimerRunning())
+        startTimer(kWatchMilliseconds);
+    poll();
+}
+
+void MixMod::poll() {
     PresencePollResult result = PresencePoll(reader_, model_);
     if (result == POLL_UNITS_CHANGED)
         sendActionMessage("ConfigChange");

@@ -14,6 +14,22 @@
 // writers change it under a file lock and replace it atomically.
 class SimBus {
 public:
+    // What tells one version of the file from the next.
+    struct Stamp {
+        uint64_t device = 0;
+        uint64_t inode = 0;
+        int64_t size = 0;
+        int64_t seconds = 0;
+        int64_t nanoseconds = 0;
+        bool exists = false;
+
+        bool operator==(const Stamp& other) const {
+            return exists == other.exists && device == other.device && inode == other.inode &&
+                   size == other.size && seconds == other.seconds &&
+                   nanoseconds == other.nanoseconds;
+        }
+    };
+
     static SimBus& instance();
     static std::string path();
     // The file behind the path, symbolic links followed: what is read and replaced.
@@ -23,6 +39,8 @@ public:
     static IniText defaults();
 
     std::shared_ptr<const IniText> snapshot();
+    // The snapshot handed out last, without looking at the file; null before the first.
+    std::shared_ptr<const IniText> lastSnapshot();
     bool update(const std::function<void(IniText&)>& change);
     bool reset();
 
@@ -36,11 +54,13 @@ private:
     SimBus() = default;
     bool createIfMissing(const std::string& file);
     void invalidate();
+    // True when the path names the plain file read last, unchanged.
+    bool unchangedPlainFile(const std::string& file) const;
 
     std::mutex lock_;
     std::string cachedGivenPath_;
     std::string cachedPath_;
-    std::string cachedSignature_;
+    Stamp cachedStamp_;
     std::shared_ptr<const IniText> cached_;
     std::chrono::steady_clock::time_point lastCheck_;
 };

@@ -7,6 +7,14 @@
 // One unit slot of the bus file as the driver sees it.
 class SimUnitInfo {
 public:
+    // The slot's identity keys as read from the bus file.
+    struct Facts {
+        uint64_t guid = 0;
+        uint64_t pathGuid = 0;
+        bool present = false;
+        bool disabled = false;
+    };
+
     SimUnitInfo(const IniText& bus, int slot);
 
     static std::string devicePath(uint64_t guid);
@@ -28,6 +36,8 @@ public:
     void fillProperties(uint8_t* record) const;
 
 private:
+    SimUnitInfo(const IniText& bus, int slot, const Facts& facts);
+
     const IniText& bus_;
     int slot_;
     uint64_t guid_;

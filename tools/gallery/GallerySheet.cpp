@@ -72,6 +72,32 @@ juce::Image GallerySheet::render() const {
     return sheet;
 }
 
+std::vector<GallerySheet::Placement> GallerySheet::placements() const {
+    std::vector<Placement> placed;
+    int top = kMargin;
+    for (const Row& row : rows_) {
+        int left = kMargin + kTitleWidth;
+        for (const Cell& cell : row.cells) {
+            const juce::Rectangle<int> box = cellBox(row, cell, left, top);
+            const juce::Rectangle<float> picture = pictureBox(cell, box).toFloat() * kScale;
+            placed.push_back({row.title, cell.label, picture.toNearestInt()});
+            left = box.getRight() + kGap;
+        }
+        top += rowHeight(row);
+    }
+    return placed;
+}
+
+juce::Rectangle<int> GallerySheet::cellBox(const Row& row, const Cell& cell, int left, int top) {
+    return {left, top, cellWidth(cell), rowHeight(row) - kGap};
+}
+
+juce::Rectangle<int> GallerySheet::pictureBox(const Cell& cell, juce::Rectangle<int> box) {
+    const int w = logical(cell.image.getWidth());
+    const int h = logical(cell.image.getHeight());
+    return {box.getX() + (box.getWidth() - w) / 2, box.getY() + kGap, w, h};
+}
+
 void GallerySheet::drawRow(juce::Graphics& g, const Row& row, int top) {
     if (row.section) {
         g.setColour(kAccent);
@@ -86,19 +112,14 @@ void GallerySheet::drawRow(juce::Graphics& g, const Row& row, int top) {
                      juce::Justification::centredLeft, 2);
     int left = kMargin + kTitleWidth;
     for (const Cell& cell : row.cells) {
-        const int width = cellWidth(cell);
-        const juce::Rectangle<int> box(left, top, width, height - kGap);
+        const juce::Rectangle<int> box = cellBox(row, cell, left, top);
         g.setColour(kPanel);
         g.fillRoundedRectangle(box.toFloat(), 4.0f);
-        const int w = logical(cell.image.getWidth());
-        const int h = logical(cell.image.getHeight());
-        const int x = left + (width - w) / 2;
-        g.drawImage(cell.image,
-                    juce::Rectangle<float>(float(x), float(top + kGap), float(w), float(h)));
+        g.drawImage(cell.image, pictureBox(cell, box).toFloat());
         g.setColour(kInk);
         g.setFont(juce::Font(12.0f));
         g.drawText(cell.label, box.withTrimmedTop(box.getHeight() - kLabelHeight - 2),
                    juce::Justification::centred);
-        left += width + kGap;
+        left = box.getRight() + kGap;
     }
 }

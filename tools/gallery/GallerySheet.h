@@ -15,10 +15,19 @@ public:
         juce::String label;
     };
 
+    // Where a cell's picture lies on the rendered sheet, in its pixels.
+    struct Placement {
+        juce::String row;
+        juce::String label;
+        juce::Rectangle<int> picture;
+    };
+
     void addSection(const juce::String& title);
     void addRow(const juce::String& title, std::vector<Cell> cells);
     // The sheet at kScale.
     juce::Image render() const;
+    // Every cell's picture on the sheet, row by row.
+    std::vector<Placement> placements() const;
 
 private:
     struct Row {
@@ -32,6 +41,9 @@ private:
     int sheetWidth() const;
     int sheetHeight() const;
     static void drawRow(juce::Graphics& g, const Row& row, int top);
+    // The cell's box and its picture inside it, for a cell whose box starts at left.
+    static juce::Rectangle<int> cellBox(const Row& row, const Cell& cell, int left, int top);
+    static juce::Rectangle<int> pictureBox(const Cell& cell, juce::Rectangle<int> box);
 
     std::vector<Row> rows_;
 };

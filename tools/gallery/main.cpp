@@ -1,6 +1,7 @@
 // gallery: every control of the panel in its states, drawn by the real
 // controls and looks with the compiled-in skin, into one PNG for review;
-// --2x draws them with the artwork rendered at twice the size.
+// --2x draws them with the artwork rendered at twice the size; --cells names
+// a text file that tells where each cell's picture lies on the sheet.
 #include "ControlShots.h"
 #include "GallerySheet.h"
 #include "KnobStyle.h"
@@ -75,7 +76,39 @@ bool writePng(const juce::Image& image, const juce::File& file) {
     return out.openedOk() && png.writeImageToStream(image, out);
 }
 
-int run(const juce::File& output) {
+// One line a cell: the row's title, the cell's label and the picture's x, y,
+// width and height in the sheet's pixels, separated by tabs.
+bool writeCells(const std::vector<GallerySheet::Placement>& placements, const juce::File& file) {
+    juce::String text;
+    for (const GallerySheet::Placement& p : placements) {
+        const juce::Rectangle<int>& r = p.picture;
+        text << p.row << "\t" << p.label << "\t" << r.getX() << "\t" << r.getY() << "\t"
+             << r.getWidth() << "\t" << r.getHeight() << "\n";
+    }
+    return file.replaceWithText(text, false, false, "\n");
+}
+
+struct Options {
+    bool large = false;
+    juce::String cells;
+    juce::String output;
+};
+
+bool parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--2x") == 0)
+            options.large = true;
+        else if (std::strcmp(argv[i], "--cells") == 0 && i + 1 < argc)
+            options.cells = argv[++i];
+        else if (argv[i][0] != '-' && options.output.isEmpty())
+            options.output = argv[i];
+        else
+            return false;
+    }
+    return options.output.isNotEmpty();
+}
+
+int run(const juce::File& output, const juce::String& cells) {
     // A folder that cannot be made fails before the long part.
     if (!output.getParentDirectory().createDirectory()) {
         std::fprintf(stderr, "gallery: cannot make the folder of %s\n",
@@ -94,6 +127,11 @@ int run(const juce::File& output) {
         std::fprintf(stderr, "gallery: cannot write %s\n", output.getFullPathName().toRawUTF8());
         return 1;
     }
+    const juce::File here = juce::File::getCurrentWorkingDirectory();
+    if (cells.isNotEmpty() && !writeCells(sheet.placements(), here.getChildFile(cells))) {
+        std::fprintf(stderr, "gallery: cannot write %s\n", cells.toRawUTF8());
+        return 1;
+    }
     if (!shots.focusShown())
         std::fprintf(stderr,
                      "gallery: no display, so the focused pictures show no focus mark "
@@ -108,18 +146,18 @@ int run(const juce::File& output) {
 int main(int argc, char** argv) {
     // The sheet is drawn at twice the panel's size: by default the panel-size
     // artwork magnified, with --2x the artwork rendered at twice the size.
-    const bool large = argc == 3 && std::strcmp(argv[1], "--2x") == 0;
-    if (argc != 2 && !large) {
-        std::fprintf(stderr, "usage: gallery [--2x] <output.png>\n");
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fprintf(stderr, "usage: gallery [--2x] [--cells <cells.txt>] <output.png>\n");
         return 2;
     }
-    SkinImage::setLargeArtworkDrawn(large);
+    SkinImage::setLargeArtworkDrawn(options.large);
     // No application object: JUCE then installs its X error handlers as a
     // program outside an application needs.
     juce::JUCEApplicationBase::createInstance = []() -> juce::JUCEApplicationBase* {
         return nullptr;
     };
     const juce::ScopedJuceInitialiser_GUI gui;
-    const juce::File output = juce::File::getCurrentWorkingDirectory().getChildFile(argv[argc - 1]);
-    return run(output);
+    const juce::File output = juce::File::getCurrentWorkingDirectory().getChildFile(options.output);
+    return run(output, options.cells);
 }

@@ -20,7 +20,7 @@ public:
     Clock::time_point startedAt() const { return started_; }
     // Waits until the program printed the line; false on its end or after the timeout.
     bool waitForLine(const std::string& line, std::chrono::milliseconds timeout);
-    // User and system time used so far, in seconds; negative when unreadable.
+    // Time its threads have run so far, in seconds; negative when unreadable.
     double cpuSeconds() const;
     // Resident memory in MiB; negative when unreadable.
     double residentMiB() const;

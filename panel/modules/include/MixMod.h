@@ -2,6 +2,7 @@
 #include "DeviceModel.h"
 #include "LevelReader.h"
 #include "MixKeys.h"
+#include "PollSchedule.h"
 #include "faderMod.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
@@ -16,9 +17,11 @@ class AvcUnit;
 class PanelState;
 
 // The mixer section: two channel strips, the playback and main faders and the
-// MixBypass switch. Its 25 ms timer runs the unit watch: a change in the set of
+// MixBypass switch. It runs the unit watch every 25 ms: a change in the set of
 // units becomes the action message "ConfigChange", no levels empty the meters,
 // and the eight levels go to the strips, the playback and the main meters.
+// While the window is on screen its frames carry the poll; its timer only
+// watches that they keep coming, and polls itself when they stop.
 class MixMod : public juce::Component,
                private juce::ActionListener,
                public juce::TooltipClient,
@@ -35,6 +38,7 @@ public:
         {"MixBypass", MixKey::Switch, 0.0},
     }};
     static constexpr int kPollMilliseconds = 25;
+    static constexpr int kWatchMilliseconds = 250;
 
     MixMod(AvcUnit& unit, PanelState& state, CDeviceModel& model = TheDeviceModel());
     ~MixMod() override;
@@ -45,7 +49,7 @@ public:
     void setTooltip(const juce::String& text);
     juce::String getTooltip() override;
 
-    // One poll of the unit watch and the level reader.
+    // One poll of the unit watch and the level reader, unless frames carry the polls.
     void timerCallback() override;
 
     stChannel& getStrip(int n) { return n == 1 ? strip1_ : strip2_; }
@@ -59,6 +63,9 @@ private:
     void actionListenerCallback(const juce::String& message) override;
     void applyBypass(bool on);
     void showNoLevels();
+    void poll();
+    void frameArrived();
+    void setTimerPeriod(int milliseconds);
 
     AvcUnit& unit_;
     PanelState& state_;
@@ -71,4 +78,6 @@ private:
     faderMod playback_;
     faderMod main_;
     juce::String tooltip_;
+    PollSchedule schedule_;
+    juce::VBlankAttachment frames_{this, [this] { frameArrived(); }};
 };

@@ -67,6 +67,23 @@ TEST_F(MixModTest, ConstructionSendsNothingToTheUnit) {
     EXPECT_EQ(mix.getTimerInterval(), 25);
 }
 
+TEST_F(MixModTest, OnScreenTheWindowsFramesCarryThePollAndTheTimerOnlyWatches) {
+    MixMod mix(unit_, state_, model_);
+    mix.setBounds(0, 0, 602, 208);
+    mix.addToDesktop(0);
+    mix.setVisible(true);
+    setUnitKey(1, "Levels",
+               "0x7FFFFFFF,0x7FFFFFFF,0x7FFFFFFF,0x7FFFFFFF,"
+               "0x7FFFFFFF,0x7FFFFFFF,0x7FFFFFFF,0x7FFFFFFF");
+    pump(300);
+    EXPECT_EQ(mix.getTimerInterval(), MixMod::kWatchMilliseconds);
+    const double display = mix.getMain().getRightMeter().getBallistics().getDisplay();
+    EXPECT_TRUE(display == 0.0 || display == 4.5) << "the main meter is fed: " << display;
+    mix.removeFromDesktop();
+    pump(400);
+    EXPECT_EQ(mix.getTimerInterval(), MixMod::kPollMilliseconds) << "no frames: the timer polls";
+}
+
 TEST_F(MixModTest, EveryTickOfAnUnpluggedUnitEmptiesTheMetersAndOneTellsOfTheChange) {
     setUnitKey(1, "Levels",
                "0x7FFFFFFF,0x7FFFFFFF,0x7FFFFFFF,0x7FFFFFFF,"
