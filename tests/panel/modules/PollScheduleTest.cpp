@@ -9,8 +9,9 @@ namespace {
 // The times at which frames every `frameMs` from `start` for ten seconds bring a poll.
 std::vector<uint32_t> pollsAt(PollSchedule& schedule, uint32_t start, double frameMs) {
     std::vector<uint32_t> polls;
-    for (double t = 0; t < 10000.0; t += frameMs) {
-        const uint32_t now = start + uint32_t(t);
+    const int frames = int(10000.0 / frameMs);
+    for (int n = 0; n < frames; ++n) {
+        const uint32_t now = start + uint32_t(n * frameMs);
         if (schedule.frame(now))
             polls.push_back(now);
     }
