@@ -8,6 +8,11 @@
 class RegistryValue {
 public:
     explicit RegistryValue(juce::String path) : path_(std::move(path)) {}
+    // One of the panel's own values beside the knob motion's:
+    // "HKEY_CURRENT_USER\Software\Brantel\Lumora <name>".
+    static RegistryValue panelValue(const char* name) {
+        return RegistryValue(juce::String("HKEY_CURRENT_USER\\Software\\Brantel\\Lumora ") + name);
+    }
 
     // The stored text, or the fallback when the key or the value is missing,
     // is not a string or cannot be read.

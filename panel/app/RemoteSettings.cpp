@@ -2,19 +2,11 @@
 
 #include "RegistryValue.h"
 
-namespace {
-
-RegistryValue value(const char* name) {
-    return RegistryValue(juce::String("HKEY_CURRENT_USER\\Software\\Brantel\\Lumora ") + name);
-}
-
-}  // namespace
-
 // A stored port that is no port reads as the default.
 RemoteSettings::State RemoteSettings::read() {
     State state;
-    state.on = value("Remote").read("0") == "1";
-    const juce::String port = value("RemotePort").read({});
+    state.on = RegistryValue::panelValue("Remote").read("0") == "1";
+    const juce::String port = RegistryValue::panelValue("RemotePort").read({});
     const int number = port.getIntValue();
     if (port.containsOnly("0123456789") && number >= 1 && number <= 65535)
         state.port = number;
@@ -22,6 +14,6 @@ RemoteSettings::State RemoteSettings::read() {
 }
 
 void RemoteSettings::store(const State& state) {
-    value("Remote").write(state.on ? "1" : "0");
-    value("RemotePort").write(juce::String(state.port));
+    RegistryValue::panelValue("Remote").write(state.on ? "1" : "0");
+    RegistryValue::panelValue("RemotePort").write(juce::String(state.port));
 }

@@ -4,24 +4,18 @@
 
 namespace {
 
-const char kPrefix[] = "HKEY_CURRENT_USER\\Software\\Brantel\\Lumora ";
-
-RegistryValue value(const char* name) {
-    return RegistryValue(juce::String(kPrefix) + name);
-}
-
 bool readFlag(const char* name) {
-    return value(name).read("0") == "1";
+    return RegistryValue::panelValue(name).read("0") == "1";
 }
 
 void storeFlag(const char* name, bool on) {
-    value(name).write(on ? "1" : "0");
+    RegistryValue::panelValue(name).write(on ? "1" : "0");
 }
 
 // "x y", two whole numbers.
 std::optional<juce::Point<int>> readPosition() {
     const juce::StringArray numbers =
-        juce::StringArray::fromTokens(value("Window").read({}), " ", "");
+        juce::StringArray::fromTokens(RegistryValue::panelValue("Window").read({}), " ", "");
     if (numbers.size() != 2 || !numbers[0].containsOnly("-0123456789") ||
         !numbers[1].containsOnly("-0123456789") || numbers[0].isEmpty() || numbers[1].isEmpty())
         return std::nullopt;
@@ -36,27 +30,27 @@ WindowMemory::State WindowMemory::read() {
     state.alwaysOnTop = readFlag("AlwaysOnTop");
     state.shade = readFlag("WindowShade");
     state.tooltips = readFlag("Tooltips");
-    state.unit = value("Unit").read({});
+    state.unit = RegistryValue::panelValue("Unit").read({});
     return state;
 }
 
 void WindowMemory::store(const State& state) {
     if (state.position)
-        value("Window").write(juce::String(state.position->x) + " " +
-                              juce::String(state.position->y));
+        RegistryValue::panelValue("Window").write(juce::String(state.position->x) + " " +
+                                                  juce::String(state.position->y));
     storeFlag("AlwaysOnTop", state.alwaysOnTop);
     storeFlag("WindowShade", state.shade);
     storeFlag("Tooltips", state.tooltips);
-    value("Unit").write(state.unit);
+    RegistryValue::panelValue("Unit").write(state.unit);
 }
 
 int WindowMemory::readSize() {
-    const juce::String text = value("Size").read({});
+    const juce::String text = RegistryValue::panelValue("Size").read({});
     return text.containsOnly("0123456789") ? text.getIntValue() : 0;
 }
 
 void WindowMemory::storeSize(int percent) {
-    value("Size").write(juce::String(percent));
+    RegistryValue::panelValue("Size").write(juce::String(percent));
 }
 
 // The title bar is what the user grabs: it must be reachable.
