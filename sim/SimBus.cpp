@@ -70,9 +70,9 @@ bool SimBus::createIfMissing(const std::string& file) {
 }
 
 // Looking at the file at most once a millisecond keeps a request's cost to a
-// few microseconds: a download sends thousands of them a second. A look is one
-// lstat of the named path when that is the plain file read last, as it is
-// for every poll of the panel's meters.
+// few microseconds: a download sends thousands of them a second. When the path
+// names the plain file read last, as for every poll of the panel's meters, a
+// look is a read of the folder's change events, or one lstat after a change.
 std::shared_ptr<const IniText> SimBus::snapshot() {
     std::string given = path();
     std::lock_guard<std::mutex> guard(lock_);
@@ -80,8 +80,19 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
     if (cached_ && given == cachedGivenPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
         return cached_;
     lastCheck_ = now;
+    if (cached_ && given == cachedPath_ && watch_.unchanged(given))
+        return cached_;
+    watch_.look(given);
     if (cached_ && given == cachedPath_ && unchangedPlainFile(given))
         return cached_;
+    std::shared_ptr<const IniText> fresh = reload(given);
+    if (!fresh || cachedPath_ != given)
+        watch_.forget();
+    return fresh;
+}
+
+// With the object's lock held.
+std::shared_ptr<const IniText> SimBus::reload(const std::string& given) {
     std::string file = TextFile::resolve(given);
     Stamp stamp = stampOf(file);
     if (cached_ && file == cachedPath_ && stamp == cachedStamp_) {

@@ -1,9 +1,12 @@
 #include "SimMixerSignal.h"
 
 #include "SimAudioSubunit.h"
+#include "SimBus.h"
+#include "SimUnitSettings.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace {
@@ -56,21 +59,60 @@ double SimMixerSignal::pan(int block, int channel, bool right) const {
     return right ? std::sin(position * kPi / 2) : std::cos(position * kPi / 2);
 }
 
-void SimMixerSignal::amplitudes(uint64_t nowMs, double meters[8]) const {
-    double main[2] = {0, 0};
+SimMixerSignal::Shape SimMixerSignal::readShape() const {
+    Shape shape{};
     for (int input = 0; input < 4; ++input) {
         int block = 3 + input / 2, channel = input % 2 + 1;
-        meters[input] = std::min(1.0, tone(nowMs, input) * gain(input));
-        if (muted(block, channel))
+        shape.gain[input] = gain(input);
+        shape.muted[input] = muted(block, channel);
+        shape.fader[input] = fader(block, channel);
+        for (int side = 0; side < 2; ++side)
+            shape.pan[input][side] = pan(block, channel, side == 1);
+    }
+    shape.playbackMuted = muted(5, 0);
+    shape.playbackFader = fader(5, 0);
+    shape.mainMuted = muted(6, 0);
+    shape.bypass = SimAudioSubunit::storedValue(bus_, slot_, "MixBypass") != 0;
+    return shape;
+}
+
+// Some thirty settings looked up by name cost a poll of the meters more than
+// the rest of it: they are read once for each bus snapshot and settings version.
+SimMixerSignal::Shape SimMixerSignal::shape() const {
+    struct Cache {
+        std::shared_ptr<const IniText> bus;
+        int slot = 0;
+        uint64_t version = 0;
+        Shape shape{};
+    };
+    thread_local Cache cache;
+    const uint64_t version = SimUnitSettings::instance().version();
+    if (cache.bus.get() == &bus_ && cache.slot == slot_ && cache.version == version)
+        return cache.shape;
+    std::shared_ptr<const IniText> current = SimBus::instance().lastSnapshot();
+    if (current.get() != &bus_)
+        return readShape();
+    cache.shape = readShape();
+    cache.bus = std::move(current);
+    cache.slot = slot_;
+    cache.version = version;
+    return cache.shape;
+}
+
+void SimMixerSignal::amplitudes(uint64_t nowMs, double meters[8]) const {
+    const Shape s = shape();
+    double main[2] = {0, 0};
+    for (int input = 0; input < 4; ++input) {
+        meters[input] = std::min(1.0, tone(nowMs, input) * s.gain[input]);
+        if (s.muted[input])
             continue;
         for (int side = 0; side < 2; ++side)
-            main[side] += meters[input] * fader(block, channel) * pan(block, channel, side == 1);
+            main[side] += meters[input] * s.fader[input] * s.pan[input][side];
     }
-    bool bypass = SimAudioSubunit::storedValue(bus_, slot_, "MixBypass") != 0;
     for (int side = 0; side < 2; ++side) {
         meters[4 + side] = tone(nowMs, 4 + side);
-        double playback = muted(5, 0) ? 0.0 : meters[4 + side] * fader(5, 0);
-        double mix = bypass ? playback : main[side] + playback;
-        meters[6 + side] = muted(6, 0) ? 0.0 : std::min(1.0, mix);
+        double playback = s.playbackMuted ? 0.0 : meters[4 + side] * s.playbackFader;
+        double mix = s.bypass ? playback : main[side] + playback;
+        meters[6 + side] = s.mainMuted ? 0.0 : std::min(1.0, mix);
     }
 }

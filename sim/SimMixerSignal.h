@@ -15,7 +15,21 @@ public:
     void amplitudes(uint64_t nowMs, double meters[8]) const;
 
 private:
+    // What the mixer settings do to the tones: the same for every poll until
+    // the bus or a setting changes.
+    struct Shape {
+        double gain[4];
+        bool muted[4];
+        double fader[4];
+        double pan[4][2];
+        bool playbackMuted;
+        double playbackFader;
+        bool mainMuted;
+        bool bypass;
+    };
     double tone(uint64_t nowMs, int meter) const;
+    Shape shape() const;
+    Shape readShape() const;
     double gain(int channel) const;
     double fader(int block, int channel) const;
     bool muted(int block, int channel) const;

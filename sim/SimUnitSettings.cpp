@@ -43,6 +43,7 @@ std::string SimUnitSettings::get(const IniText& bus, int slot, const std::string
 void SimUnitSettings::set(int slot, const std::string& key, const std::string& value) {
     std::lock_guard<std::mutex> guard(lock_);
     pending_[Key(slot, key)] = value;
+    version_.fetch_add(1, std::memory_order_acq_rel);
     changed_.notify_all();
 }
 
@@ -69,6 +70,7 @@ bool SimUnitSettings::writePending(std::unique_lock<std::mutex>& guard) {
         if (ok && it != pending_.end() && it->second == entry.second)
             pending_.erase(it);
     }
+    version_.fetch_add(1, std::memory_order_acq_rel);
     return ok;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "IniText.h"
+#include "SimBusWatch.h"
 
 #include <chrono>
 #include <cstdint>
@@ -53,6 +54,7 @@ public:
 private:
     SimBus() = default;
     bool createIfMissing(const std::string& file);
+    std::shared_ptr<const IniText> reload(const std::string& given);
     void invalidate();
     // True when the path names the plain file read last, unchanged.
     bool unchangedPlainFile(const std::string& file) const;
@@ -63,4 +65,5 @@ private:
     Stamp cachedStamp_;
     std::shared_ptr<const IniText> cached_;
     std::chrono::steady_clock::time_point lastCheck_;
+    SimBusWatch watch_;
 };

@@ -1,7 +1,9 @@
 #pragma once
 #include "IniText.h"
 
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -23,6 +25,9 @@ public:
                     const std::string& fallback);
     void set(int slot, const std::string& key, const std::string& value);
     void flush();
+    // Changes whenever a value not yet written is set or written: what was
+    // derived from the settings and the same bus snapshot still holds while it stays.
+    uint64_t version() const { return version_.load(std::memory_order_acquire); }
 
     ~SimUnitSettings();
 
@@ -36,6 +41,7 @@ private:
     std::condition_variable changed_;
     std::map<Key, std::string> pending_;
     std::chrono::steady_clock::time_point lastWrite_;
+    std::atomic<uint64_t> version_{0};
     bool stopping_ = false;
     std::thread writer_;
 };

@@ -1,6 +1,7 @@
 #include "SimBus.h"
 #include "SimBusTest.h"
 #include "SimMixerSignal.h"
+#include "SimUnitSettings.h"
 
 namespace {
 
@@ -50,6 +51,28 @@ TEST_F(MixerSignalTest, SettingsShapeWhatTheMetersShow) {
     meters(mainMuted);
     EXPECT_EQ(mainMuted[6], 0.0);
     EXPECT_EQ(mainMuted[7], 0.0);
+}
+
+// A host's command stores its value before the bus file is written: the very
+// next poll of the same snapshot meters it, and writing it out changes nothing.
+TEST_F(MixerSignalTest, ASettingShowsBeforeItReachesTheBusFile) {
+    std::shared_ptr<const IniText> bus = SimBus::instance().snapshot();
+    double before[8], pending[8], written[8], unit2[8];
+    SimMixerSignal(*bus, 1).amplitudes(12345, before);
+    SimUnitSettings::instance().set(1, "Mute6.0", "0x70");
+    SimMixerSignal(*bus, 1).amplitudes(12345, pending);
+    EXPECT_GT(before[6], 0.0);
+    EXPECT_EQ(pending[6], 0.0);
+    EXPECT_EQ(pending[7], 0.0);
+    SimMixerSignal(*bus, 2).amplitudes(12345, unit2);
+    EXPECT_GT(unit2[6], 0.0) << "another unit keeps its own settings";
+
+    SimUnitSettings::instance().flush();
+    meters(written);
+    EXPECT_EQ(written[6], 0.0);
+    SimUnitSettings::instance().set(1, "Mute6.0", "0x60");
+    meters(written);
+    EXPECT_DOUBLE_EQ(written[6], before[6]);
 }
 
 }  // namespace
