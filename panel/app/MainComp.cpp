@@ -136,13 +136,13 @@ void MainComp::paint(juce::Graphics& g) {
         SkinImage::draw(g, background_, {});
 }
 
-void MainComp::drawBackdrop(juce::Graphics& g, const juce::Component& onto) const {
+void MainComp::drawBackdrop(juce::Graphics& g, const juce::Component& onto,
+                            juce::Rectangle<int> area) const {
     const juce::Point<int> origin = onto.getLocalPoint(this, juce::Point<int>());
     // An image brush over whole pixels stays on the renderer's rectangle path.
-    const juce::Graphics::ScopedSaveState saved(g);
     g.setFillType(
         SkinImage::brush(g, background_, juce::AffineTransform::translation(origin.toFloat())));
-    g.fillRect(onto.getLocalBounds());
+    g.fillRect(area);
 }
 
 void MainComp::showUnitPresence(bool present) {

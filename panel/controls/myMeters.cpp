@@ -83,25 +83,32 @@ void myMeters::parentHierarchyChanged() {
     setOpaque(backdrop_ != nullptr);
 }
 
+// A repaint covers a few rows around the bar's top edge: each part is drawn
+// only where it meets them. Only the top edge is rounded and anti-aliased;
+// below it the bar is whole pixels, which the renderer fills far more cheaply
+// than a path, and the fill image is opaque, so the skin shows only above it.
 void myMeters::paint(juce::Graphics& g) {
     const double display = ballistics_.getDisplay();
-    // Only the bar's top edge is rounded and anti-aliased; below it the bar is
-    // whole pixels, which the renderer fills far more cheaply than a path.
-    const int body = int(display) + 2;
-    // The fill image is opaque: below the top edge the bar hides the skin.
-    if (backdrop_ != nullptr) {
-        const juce::Graphics::ScopedSaveState saved(g);
-        g.reduceClipRegion(0, 0, getWidth(), body);
-        backdrop_->drawBackdrop(g, *this);
-    }
+    const int edge = int(display);
+    const int body = edge + 2;
+    const juce::Rectangle<int> dirty = g.getClipBounds();
+    if (backdrop_ != nullptr && dirty.getY() < body)
+        backdrop_->drawBackdrop(g, *this, dirty.withBottom(std::min(dirty.getBottom(), body)));
     g.setFillType(SkinImage::brush(g, image_, {}));
-    {
+    if (dirty.getY() < body && dirty.getBottom() > edge) {
         const juce::Graphics::ScopedSaveState saved(g);
-        g.reduceClipRegion(0, 0, getWidth(), body);
-        g.fillRoundedRectangle(0.0f, float(display), float(getWidth()), float(getHeight()), 1.0f);
+        g.reduceClipRegion(0, edge, getWidth(), body - edge);
+        g.fillPath(bar_, juce::AffineTransform::translation(0.0f, float(display)));
     }
-    g.fillRect(0, body, getWidth(), getHeight() - body);
+    if (dirty.getBottom() > body)
+        g.fillRect(0, body, getWidth(), getHeight() - body);
     g.fillRect(0, int(ballistics_.getPeak()), getWidth(), ballistics_.getPeakHeight());
+}
+
+// The bar's outline at the top of the meter, moved down to the level when drawn.
+void myMeters::resized() {
+    bar_.clear();
+    bar_.addRoundedRectangle(0.0f, 0.0f, float(getWidth()), float(getHeight()), 1.0f);
 }
 
 void myMeters::mouseDown(const juce::MouseEvent&) {

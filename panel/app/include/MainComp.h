@@ -58,7 +58,8 @@ public:
     ~MainComp() override;
 
     void paint(juce::Graphics& g) override;
-    void drawBackdrop(juce::Graphics& g, const juce::Component& onto) const override;
+    void drawBackdrop(juce::Graphics& g, const juce::Component& onto,
+                      juce::Rectangle<int> area) const override;
     void mouseDown(const juce::MouseEvent& event) override;
     void showReadout(const juce::Component& control, const juce::String& text) override;
     void hideReadout(const juce::Component& control) override;

@@ -8,6 +8,7 @@ class SkinBackdrop {
 public:
     virtual ~SkinBackdrop() = default;
 
-    // Draws the skin under `onto` into `g`, which is in `onto`'s coordinates.
-    virtual void drawBackdrop(juce::Graphics& g, const juce::Component& onto) const = 0;
+    // Draws the skin under `area` of `onto` into `g`, both in `onto`'s coordinates.
+    virtual void drawBackdrop(juce::Graphics& g, const juce::Component& onto,
+                              juce::Rectangle<int> area) const = 0;
 };

@@ -24,6 +24,7 @@ public:
     const MeterBallistics& getBallistics() const { return ballistics_; }
 
     void paint(juce::Graphics& g) override;
+    void resized() override;
     void mouseDown(const juce::MouseEvent& event) override;
     void parentHierarchyChanged() override;
 
@@ -37,6 +38,7 @@ private:
     const PanelState& state_;
     MeterBallistics ballistics_;
     juce::Image image_;
+    juce::Path bar_;
     // The skin this meter stands on, when there is one: the meter is then opaque.
     const SkinBackdrop* backdrop_ = nullptr;
     // When the hold was last (re)started, in milliseconds of the system counter.

@@ -71,8 +71,11 @@ public:
                 skin_.setPixelAt(x, y, juce::Colour(juce::uint8(y * 7), juce::uint8(x * 5), 90));
         setSize(30, 140);
     }
-    void drawBackdrop(juce::Graphics& g, const juce::Component& onto) const override {
+    void drawBackdrop(juce::Graphics& g, const juce::Component& onto,
+                      juce::Rectangle<int> area) const override {
         const juce::Point<int> origin = onto.getLocalPoint(this, juce::Point<int>());
+        const juce::Graphics::ScopedSaveState saved(g);
+        g.reduceClipRegion(area);
         g.drawImageAt(skin_, origin.x, origin.y);
     }
 
@@ -112,8 +115,29 @@ juce::Image paintMeter(myMeters& meter, juce::Image onto, const juce::RectangleL
     return onto;
 }
 
+// The meter drawn plainly: the skin, then the bar as a rounded rectangle from
+// the level down whose rows below the top edge are whole, then the peak marker.
+juce::Image plainMeter(const myMeters& meter, const SkinBackdrop& skin, const juce::Image& fill) {
+    const MeterBallistics& b = meter.getBallistics();
+    const int w = meter.getWidth(), h = meter.getHeight();
+    juce::Image image(juce::Image::ARGB, w, h, true);
+    juce::Graphics g(image);
+    skin.drawBackdrop(g, meter, meter.getLocalBounds());
+    g.setFillType(juce::FillType(fill, {}));
+    const int body = int(b.getDisplay()) + 2;
+    {
+        const juce::Graphics::ScopedSaveState saved(g);
+        g.reduceClipRegion(0, 0, w, body);
+        g.fillRoundedRectangle(0.0f, float(b.getDisplay()), float(w), float(h), 1.0f);
+    }
+    g.fillRect(0, body, w, h - body);
+    g.fillRect(0, int(b.getPeak()), w, b.getPeakHeight());
+    return image;
+}
+
 // The meter repaints only the rows that change: repainting just those over
-// the previous picture must give the picture a full repaint gives.
+// the previous picture must give the picture a full repaint gives, and that
+// the picture of the meter drawn plainly.
 TEST_F(MeterTest, AMeterOnASkinIsOpaqueAndItsRepaintedRowsCoverEveryChange) {
     StripedSkin skin;
     myMeters meter(state_);
@@ -133,10 +157,14 @@ TEST_F(MeterTest, AMeterOnASkinIsOpaqueAndItsRepaintedRowsCoverEveryChange) {
         const juce::Image full =
             paintMeter(meter, juce::Image(juce::Image::ARGB, 10, 125, true), nullptr);
         shown = paintMeter(meter, shown.createCopy(), &asked);
+        const juce::Image plain = plainMeter(meter, skin, fill_);
         for (int y = 0; y < 125; ++y)
-            for (int x = 0; x < 10; ++x)
+            for (int x = 0; x < 10; ++x) {
                 ASSERT_EQ(shown.getPixelAt(x, y).getARGB(), full.getPixelAt(x, y).getARGB())
                     << "pixel " << x << "," << y << " after display " << display;
+                ASSERT_EQ(full.getPixelAt(x, y).getARGB(), plain.getPixelAt(x, y).getARGB())
+                    << "pixel " << x << "," << y << " drawn plainly, display " << display;
+            }
     }
     const juce::Image last =
         paintMeter(meter, juce::Image(juce::Image::ARGB, 10, 125, true), nullptr);
