@@ -18,6 +18,9 @@ if(WIN32)
 else()
   target_link_libraries(lumora_juce PUBLIC juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
 endif()
+# X11 frames are sent as plain images, not shared-memory ones: the panel's
+# frames are a few rows of eight meters, and each shared-memory image cost a
+# completion event that held the next frame back until it came.
 target_compile_definitions(lumora_juce
   PUBLIC
     JUCE_DISPLAY_SPLASH_SCREEN=0 JUCE_WEB_BROWSER=0 JUCE_USE_CURL=0
