@@ -35,13 +35,12 @@ myMeters::myMeters(const PanelState& state)
     setWantsKeyboardFocus(false);
 }
 
-myMeters::~myMeters() {
-    stopTimer();
-}
-
 // Only the rows that changed are repainted: the bar's edge between its old and
-// new place, and the peak marker where it was and where it is.
+// new place, and the peak marker where it was and where it is. A hold that ran
+// out goes first, as it would have gone at its time.
 void myMeters::setLevel(double level, double offset) {
+    if (holding_)
+        endHoldIfOver();
     const double display = ballistics_.getDisplay();
     const double peak = ballistics_.getPeak();
     const int peakHeight = ballistics_.getPeakHeight();
@@ -116,31 +115,24 @@ void myMeters::mouseDown(const juce::MouseEvent&) {
     repaint();
 }
 
-// A rising signal restarts the hold on most polls; restarting the timer each
-// time would wake the timer thread as often. The timer runs on instead and, when
-// it fires early, waits out the rest of the hold from the latest restart.
+// The hold is timed by the meter's own updates, 40 a second from the poll,
+// not by a timer: a timer of each meter's own woke the message thread between
+// frames, and the marker it cleared cost a frame of its own.
 void myMeters::restartHold() {
     holdStarted_ = juce::Time::getMillisecondCounter();
-    if (!isTimerRunning())
-        startTimer(MeterBallistics::kHoldMilliseconds);
+    holding_ = true;
 }
 
-void myMeters::timerCallback() {
+void myMeters::endHoldIfOver() {
     const int held = int(juce::Time::getMillisecondCounter() - holdStarted_);
-    if (held < MeterBallistics::kHoldMilliseconds) {
-        startTimer(MeterBallistics::kHoldMilliseconds - held);
+    if (held < MeterBallistics::kHoldMilliseconds)
         return;
-    }
-    if (getTimerInterval() != MeterBallistics::kHoldMilliseconds)
-        startTimer(MeterBallistics::kHoldMilliseconds);
+    holding_ = false;
     if (ballistics_.holdExpired()) {
-        stopTimer();
         const double cleared = ballistics_.getClearedPeak();
         // A marker at exactly 1.0 was drawn clip-tall; take all of it away.
         repaintPeak(cleared, cleared <= 1.0 ? 10 : 2);
     }
-    if (ballistics_.holdOver())
-        stopTimer();
 }
 
 std::unique_ptr<juce::AccessibilityHandler> myMeters::createAccessibilityHandler() {

@@ -14,7 +14,7 @@ public:
     // What an update asks of the meter's component.
     struct Update {
         bool repaint = false;    // the bar moved inside the visible image
-        bool startHold = false;  // (re)start the peak-hold timer
+        bool startHold = false;  // (re)start the 1.5 s peak hold
     };
 
     // One update from the unit's level and the fader's offset, both in level units.
@@ -22,11 +22,9 @@ public:
     void setAlwaysAddOffset(bool on) { alwaysAddOffset_ = on; }
     bool getAlwaysAddOffset() const { return alwaysAddOffset_; }
 
-    // The hold timer fired: true when the marker was taken away (then the old
+    // The hold ran out: true when the marker was taken away (then the old
     // position is getClearedPeak()); a peak in the clip zone below 1.0 stays.
     bool holdExpired();
-    // Whether the hold timer should stop after it fired.
-    bool holdOver() const { return peak_ == kSilent; }
     // A click on the meter.
     void clearPeak() { peak_ = kSilent; }
 

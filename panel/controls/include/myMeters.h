@@ -9,12 +9,13 @@ class SkinBackdrop;
 // A channel's level meter: the lit part of the meter-fill image below the
 // current level, a peak marker held for 1.5 s, a clip indication that stays
 // until the meter is clicked. It reads the mix-bypass flag of the panel state.
-class myMeters : public juce::Component, private juce::Timer {
+class myMeters : public juce::Component {
 public:
     explicit myMeters(const PanelState& state);
-    ~myMeters() override;
+    ~myMeters() override = default;
 
-    // One update per meter poll: the unit's level and the fader's offset.
+    // One update per meter poll: the unit's level and the fader's offset. A held
+    // peak goes with the first update 1.5 s after the latest rise.
     void setLevel(double level, double offset);
     void setAlwaysAddOffset(bool on);
 
@@ -32,7 +33,7 @@ private:
     void repaintRows(double from, double to);
     void repaintPeak(double position, int height);
     void restartHold();
-    void timerCallback() override;
+    void endHoldIfOver();
     std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
 
     const PanelState& state_;
@@ -43,4 +44,5 @@ private:
     const SkinBackdrop* backdrop_ = nullptr;
     // When the hold was last (re)started, in milliseconds of the system counter.
     juce::uint32 holdStarted_ = 0;
+    bool holding_ = false;
 };

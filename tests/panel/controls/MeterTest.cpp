@@ -27,6 +27,14 @@ protected:
         SkinImage::decoded(SkinData::meterfill_png, SkinData::meterfill_pngSize);
 };
 
+// Updates of silence 25 ms apart for the given time, as the mixer's poll feeds a meter.
+void feedSilence(myMeters& meter, int milliseconds) {
+    for (int elapsed = 0; elapsed < milliseconds; elapsed += 25) {
+        meter.setLevel(levelFor(255.0), 0.0);
+        juce::Thread::sleep(25);
+    }
+}
+
 TEST_F(MeterTest, ShowsTheFillBelowTheLevelAndAPeakMarkerUntilHeldTimeOrClick) {
     ASSERT_TRUE(fill_.isValid());
     juce::Image shown = render(meter_);
@@ -46,15 +54,17 @@ TEST_F(MeterTest, ShowsTheFillBelowTheLevelAndAPeakMarkerUntilHeldTimeOrClick) {
     EXPECT_TRUE(lit(shown, 46)) << "the bar below the display position";
     EXPECT_TRUE(lit(shown, 126));
 
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(1700);
-    EXPECT_EQ(meter_.getBallistics().getPeak(), 255.0) << "the hold timer cleared the marker";
+    juce::Thread::sleep(1600);
+    EXPECT_NEAR(meter_.getBallistics().getPeak(), 40.0, 1e-9) << "only an update ends the hold";
+    meter_.setLevel(levelFor(255.0), 0.0);
+    EXPECT_EQ(meter_.getBallistics().getPeak(), 255.0) << "the first update after it does";
 
     meter_.setLevel(levelFor(0.5), 0.0);
     shown = render(meter_);
     for (int y = 0; y < 10; ++y)
         EXPECT_TRUE(lit(shown, y)) << "a clip marker is 10 pixels tall, row " << y;
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(1700);
-    EXPECT_NEAR(meter_.getBallistics().getPeak(), 0.5, 1e-9) << "the timer leaves a clip";
+    feedSilence(meter_, 1700);
+    EXPECT_NEAR(meter_.getBallistics().getPeak(), 0.5, 1e-9) << "the end of the hold leaves a clip";
     const juce::MouseEvent click(juce::Desktop::getInstance().getMainMouseSource(), {},
                                  juce::ModifierKeys(), 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, &meter_,
                                  &meter_, juce::Time(), {}, juce::Time(), 1, false);
@@ -101,10 +111,6 @@ public:
 private:
     juce::RectangleList<int>& areas_;
 };
-
-void pumpFor(int milliseconds) {
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
-}
 
 juce::Image paintMeter(myMeters& meter, juce::Image onto, const juce::RectangleList<int>* only) {
     juce::Graphics g(onto);
@@ -178,12 +184,16 @@ TEST_F(MeterTest, AMeterOnASkinIsOpaqueAndItsRepaintedRowsCoverEveryChange) {
 // A rise restarts the hold: the marker goes 1.5 s after the latest rise, not the first.
 TEST_F(MeterTest, ThePeakIsHeldFromTheLatestRise) {
     meter_.setLevel(levelFor(60.0), 0.0);
-    pumpFor(1000);
+    feedSilence(meter_, 1000);
     meter_.setLevel(levelFor(40.0), 0.0);
-    pumpFor(900);
+    feedSilence(meter_, 900);
     EXPECT_NEAR(meter_.getBallistics().getPeak(), 40.0, 1e-9) << "0.9 s after the second rise";
-    pumpFor(900);
+    juce::RectangleList<int> asked;
+    meter_.setVisible(true);
+    meter_.setCachedComponentImage(new RepaintRecorder(asked));
+    feedSilence(meter_, 900);
     EXPECT_EQ(meter_.getBallistics().getPeak(), 255.0) << "1.8 s after it";
+    EXPECT_TRUE(asked.containsRectangle({0, 40, 14, 2})) << "the marker's rows were repainted";
 }
 
 TEST_F(MeterTest, BypassedMixerMetersIgnoreTheFaderOffset) {
