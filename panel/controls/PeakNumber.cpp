@@ -2,6 +2,7 @@
 
 #include "FocusMark.h"
 #include "MeterBallistics.h"
+#include "SkinBackdrop.h"
 #include "ValueText.h"
 
 PeakNumber::PeakNumber() {
@@ -22,8 +23,15 @@ void PeakNumber::setPeak(double display) {
     repaint();
 }
 
+void PeakNumber::parentHierarchyChanged() {
+    backdrop_ = findParentComponentOfClass<SkinBackdrop>();
+    setOpaque(backdrop_ != nullptr);
+}
+
 // Red in the clip zone, the skin's amber otherwise.
 void PeakNumber::paint(juce::Graphics& g) {
+    if (backdrop_ != nullptr)
+        backdrop_->drawBackdrop(g, *this, g.getClipBounds());
     g.setColour(clip_ ? juce::Colour(0xFFE8402A) : FocusMark::colour());
     g.setFont(juce::Font(10.0f, juce::Font::bold));
     g.drawText(text_, getLocalBounds(), juce::Justification::centred, false);

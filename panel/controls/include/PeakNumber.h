@@ -1,8 +1,11 @@
 #pragma once
 #include <juce_gui_basics/juce_gui_basics.h>
 
+class SkinBackdrop;
+
 // The held peak of a meter as a number in decibels, in small amber figures
-// under it. It repaints only when the number changes, not on every poll.
+// under it. It repaints only when the number changes, not on every poll; on a
+// skin it draws the skin under itself, so the skin's owner is not drawn for it.
 class PeakNumber : public juce::Component {
 public:
     PeakNumber();
@@ -13,10 +16,12 @@ public:
     const juce::String& getText() const { return text_; }
 
     void paint(juce::Graphics& g) override;
+    void parentHierarchyChanged() override;
 
 private:
     juce::String text_;
     bool clip_ = false;
     // The display position shown last; none yet.
     double display_ = -1.0;
+    const SkinBackdrop* backdrop_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -98,6 +99,28 @@ TEST_F(ReadoutTest, MetersShowTheirHeldPeakAsANumber) {
     EXPECT_LT(mainModule.getPeakNumber().getBottom(), mainModule.getRightMeter().getY())
         << "above the pair, whose L and R are printed under it";
     EXPECT_GT(strip.getPeakNumber().getY(), strip.getRightMeter().getBottom());
+
+    // On the skin the number draws the skin under itself, and the panel no
+    // longer does: the panel must look as when the skin was drawn under it.
+    std::vector<PeakNumber*> numbers;
+    for (faderMod* module : {&strip, &mainModule})
+        for (juce::Component* child : module->getChildren())
+            if (auto* number = dynamic_cast<PeakNumber*>(child))
+                numbers.push_back(number);
+    ASSERT_EQ(numbers.size(), 2u);
+    for (PeakNumber* number : numbers) {
+        EXPECT_TRUE(number->isOpaque());
+        const juce::Rectangle<int> area = comp.getLocalArea(number, number->getLocalBounds());
+        const juce::Image drawn = comp.createComponentSnapshot(area);
+        number->setOpaque(false);
+        const juce::Image underlaid = comp.createComponentSnapshot(area);
+        number->setOpaque(true);
+        int differing = 0;
+        for (int y = 0; y < drawn.getHeight(); ++y)
+            for (int x = 0; x < drawn.getWidth(); ++x)
+                differing += drawn.getPixelAt(x, y) != underlaid.getPixelAt(x, y) ? 1 : 0;
+        EXPECT_EQ(differing, 0) << number->getText();
+    }
 }
 
 }  // namespace
