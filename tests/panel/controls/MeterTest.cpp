@@ -181,6 +181,35 @@ TEST_F(MeterTest, AMeterOnASkinIsOpaqueAndItsRepaintedRowsCoverEveryChange) {
     EXPECT_EQ(unpainted, 0) << "an opaque meter paints every pixel it covers";
 }
 
+// The renderer does not narrow its clip to the meter: what the meter draws must
+// stay inside it, the unfed marker at 225 and a bar edge on the last row too.
+TEST_F(MeterTest, DrawsNothingOutsideItself) {
+    StripedSkin skin;
+    myMeters meter(state_);
+    skin.addAndMakeVisible(meter);
+    meter.setBounds(5, 8, 10, 125);
+    EXPECT_TRUE(meter.isPaintingUnclipped());
+    const double displays[] = {255.0, 124.2, 123.5, 0.5, 60.0};
+    for (int step = 0; step <= 5; ++step) {
+        if (step > 0)
+            meter.setLevel(levelFor(displays[step - 1]), 0.0);
+        juce::Image canvas(juce::Image::ARGB, 40, 300, true);
+        {
+            juce::Graphics g(canvas);
+            g.setOrigin(15, 100);
+            meter.paint(g);
+        }
+        for (int y = 0; y < canvas.getHeight(); ++y)
+            for (int x = 0; x < canvas.getWidth(); ++x) {
+                const bool inside = x >= 15 && x < 25 && y >= 100 && y < 225;
+                if (!inside) {
+                    ASSERT_EQ(canvas.getPixelAt(x, y).getAlpha(), 0)
+                        << x << "," << y << " at step " << step;
+                }
+            }
+    }
+}
+
 // A rise restarts the hold: the marker goes 1.5 s after the latest rise, not the first.
 TEST_F(MeterTest, ThePeakIsHeldFromTheLatestRise) {
     meter_.setLevel(levelFor(60.0), 0.0);
