@@ -33,6 +33,6 @@ void PeakNumber::paint(juce::Graphics& g) {
     if (backdrop_ != nullptr)
         backdrop_->drawBackdrop(g, *this, g.getClipBounds());
     g.setColour(clip_ ? juce::Colour(0xFFE8402A) : FocusMark::colour());
-    g.setFont(juce::Font(10.0f, juce::Font::bold));
+    g.setFont(font_);
     g.drawText(text_, getLocalBounds(), juce::Justification::centred, false);
 }

@@ -24,4 +24,6 @@ private:
     // The display position shown last; none yet.
     double display_ = -1.0;
     const SkinBackdrop* backdrop_ = nullptr;
+    // Kept, so that its typeface is looked up once, not for every new number.
+    juce::Font font_{10.0f, juce::Font::bold};
 };
