@@ -17,15 +17,16 @@ if(WIN32)
   target_compile_options(lumora_juce PRIVATE -Wno-cpp)
 else()
   target_link_libraries(lumora_juce PUBLIC juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+  # X11 frames are sent as plain images, not shared-memory ones: the panel's
+  # frames are a few rows of eight meters, and each shared-memory image cost a
+  # completion event that held the next frame back until it came.
+  target_compile_definitions(lumora_juce PUBLIC JUCE_USE_XSHM=0)
 endif()
-# X11 frames are sent as plain images, not shared-memory ones: the panel's
-# frames are a few rows of eight meters, and each shared-memory image cost a
-# completion event that held the next frame back until it came.
 target_compile_definitions(lumora_juce
   PUBLIC
     JUCE_DISPLAY_SPLASH_SCREEN=0 JUCE_WEB_BROWSER=0 JUCE_USE_CURL=0
     JUCE_STANDALONE_APPLICATION=1 JUCE_MODAL_LOOPS_PERMITTED=1
-    JUCE_USE_XRANDR=1 JUCE_USE_XINERAMA=1 JUCE_USE_XCURSOR=1 JUCE_USE_XSHM=0
+    JUCE_USE_XRANDR=1 JUCE_USE_XINERAMA=1 JUCE_USE_XCURSOR=1
   INTERFACE
     $<TARGET_PROPERTY:lumora_juce,COMPILE_DEFINITIONS>)
 target_include_directories(lumora_juce

@@ -1,15 +1,19 @@
 #pragma once
-#include <juce_events/juce_events.h>
+#include <memory>
 
 // Ends the panel as its close button does when the process is asked to stop
 // (SIGTERM from a session manager, a service or a test), so the window is
 // destroyed and the units' settings are written before the process exits.
-// The signal handler only sets a flag; a timer on the message thread quits.
-class QuitOnTerminate : private juce::Timer {
+// The signal handler only wakes the message thread, which then quits.
+class QuitOnTerminate {
 public:
     QuitOnTerminate();
-    ~QuitOnTerminate() override;
+    ~QuitOnTerminate();
+    QuitOnTerminate(const QuitOnTerminate&) = delete;
+    QuitOnTerminate& operator=(const QuitOnTerminate&) = delete;
 
 private:
-    void timerCallback() override;
+    // How the signal reaches the message thread, which differs by system.
+    class Wake;
+    std::unique_ptr<Wake> wake_;
 };
