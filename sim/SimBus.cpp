@@ -80,9 +80,9 @@ std::shared_ptr<const IniText> SimBus::snapshot() {
     if (cached_ && given == cachedGivenPath_ && now - lastCheck_ < std::chrono::milliseconds(1))
         return cached_;
     lastCheck_ = now;
-    if (cached_ && given == cachedPath_ && watch_.unchanged(given))
+    if (cached_ && given == cachedPath_ && watch_.unchanged(given, now))
         return cached_;
-    watch_.look(given);
+    watch_.look(given, now);
     if (cached_ && given == cachedPath_ && unchangedPlainFile(given))
         return cached_;
     std::shared_ptr<const IniText> fresh = reload(given);

@@ -11,6 +11,9 @@ namespace {
 constexpr uint32_t kChanges = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO |
                               IN_CREATE | IN_DELETE | IN_DELETE_SELF | IN_MOVE_SELF;
 
+// The longest the file goes unlooked at while no event comes.
+constexpr auto kLongest = std::chrono::seconds(1);
+
 std::string folderOf(const std::string& file) {
     const size_t slash = file.rfind('/');
     if (slash == std::string::npos)
@@ -25,8 +28,8 @@ SimBusWatch::~SimBusWatch() {
         ::close(fd_);
 }
 
-bool SimBusWatch::unchanged(const std::string& file) {
-    if (looked_.empty() || file != looked_ || watch_ < 0)
+bool SimBusWatch::unchanged(const std::string& file, Clock::time_point now) {
+    if (looked_.empty() || file != looked_ || watch_ < 0 || now - lookedAt_ >= kLongest)
         return false;
     if (drain())
         return true;
@@ -35,12 +38,13 @@ bool SimBusWatch::unchanged(const std::string& file) {
 }
 
 // A relative path would name another file once the process changes folder.
-void SimBusWatch::look(const std::string& file) {
+void SimBusWatch::look(const std::string& file, Clock::time_point now) {
     looked_.clear();
     if (file.empty() || file[0] != '/' || !watchFolderOf(file))
         return;
     drain();
     looked_ = file;
+    lookedAt_ = now;
 }
 
 // Any event at all counts as a change: other files of the folder are rare,

@@ -42,26 +42,30 @@ TEST(BusWatchTest, AnsweringWithoutALookNeedsALookAfterEveryChange) {
     const std::string file = dir.file("bus.ini");
     writeFile(file, "a");
     SimBusWatch watch;
-    EXPECT_FALSE(watch.unchanged(file)) << "nothing was looked at yet";
-    watch.look(file);
-    EXPECT_TRUE(watch.unchanged(file));
-    EXPECT_TRUE(watch.unchanged(file));
-    EXPECT_FALSE(watch.unchanged(dir.file("other.ini"))) << "another file was not looked at";
+    const auto t0 = SimBusWatch::Clock::now();
+    const auto later = [t0](int ms) { return t0 + std::chrono::milliseconds(ms); };
+    EXPECT_FALSE(watch.unchanged(file, t0)) << "nothing was looked at yet";
+    watch.look(file, t0);
+    EXPECT_TRUE(watch.unchanged(file, later(1)));
+    EXPECT_TRUE(watch.unchanged(file, later(999)));
+    EXPECT_FALSE(watch.unchanged(file, later(1000))) << "a look at least once a second";
+    EXPECT_FALSE(watch.unchanged(dir.file("other.ini"), t0)) << "another file was not looked at";
 
+    watch.look(file, t0);
     writeFile(dir.file("neighbour"), "b");
-    EXPECT_FALSE(watch.unchanged(file)) << "any change in the folder counts";
-    EXPECT_FALSE(watch.unchanged(file)) << "until the file is looked at again";
-    watch.look(file);
-    EXPECT_TRUE(watch.unchanged(file));
+    EXPECT_FALSE(watch.unchanged(file, later(1))) << "any change in the folder counts";
+    EXPECT_FALSE(watch.unchanged(file, later(2))) << "until the file is looked at again";
+    watch.look(file, later(2));
+    EXPECT_TRUE(watch.unchanged(file, later(3)));
 
     ::truncate(file.c_str(), 0);
-    EXPECT_FALSE(watch.unchanged(file));
-    watch.look(file);
+    EXPECT_FALSE(watch.unchanged(file, later(4)));
+    watch.look(file, later(4));
     watch.forget();
-    EXPECT_FALSE(watch.unchanged(file)) << "a look that did not count";
+    EXPECT_FALSE(watch.unchanged(file, later(5))) << "a look that did not count";
 
-    watch.look("relative/bus.ini");
-    EXPECT_FALSE(watch.unchanged("relative/bus.ini")) << "a relative path is always looked at";
+    watch.look("relative/bus.ini", t0);
+    EXPECT_FALSE(watch.unchanged("relative/bus.ini", t0)) << "a relative path is always looked at";
 }
 
 TEST(BusWatchTest, TheFolderGoingAwayIsAChange) {
@@ -71,15 +75,16 @@ TEST(BusWatchTest, TheFolderGoingAwayIsAChange) {
     const std::string file = folder + "/bus.ini";
     writeFile(file, "a");
     SimBusWatch watch;
-    watch.look(file);
+    const auto now = SimBusWatch::Clock::now();
+    watch.look(file, now);
     std::filesystem::rename(folder, dir.file("old"));
     std::filesystem::create_directory(folder);
     writeFile(file, "b");
-    EXPECT_FALSE(watch.unchanged(file));
-    watch.look(file);
-    EXPECT_TRUE(watch.unchanged(file)) << "the new folder is watched";
+    EXPECT_FALSE(watch.unchanged(file, now));
+    watch.look(file, now);
+    EXPECT_TRUE(watch.unchanged(file, now)) << "the new folder is watched";
     writeFile(file, "c");
-    EXPECT_FALSE(watch.unchanged(file));
+    EXPECT_FALSE(watch.unchanged(file, now));
 }
 
 // What the meters' poll relies on: every kind of change another process
@@ -104,6 +109,15 @@ TEST(BusWatchTest, SnapshotsSeeEveryChangeAnotherProcessMakes) {
     writeFile(file, busWithName("recreated"));
     EXPECT_EQ(nameOfUnit1(), "recreated");
 
+    // A write through a hard link in another folder raises no event here.
+    std::filesystem::create_directory(dir.file("elsewhere"));
+    const std::string hardLink = dir.file("elsewhere/bus.ini");
+    std::filesystem::create_hard_link(file, hardLink);
+    EXPECT_EQ(nameOfUnit1(), "recreated");
+    writeFile(hardLink, busWithName("through a link"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    EXPECT_EQ(nameOfUnit1(), "through a link") << "looked at within a second all the same";
+
     const std::string target = dir.file("target.ini");
     writeFile(target, busWithName("linked"));
     const std::string link = dir.file("link.ini");
@@ -114,7 +128,7 @@ TEST(BusWatchTest, SnapshotsSeeEveryChangeAnotherProcessMakes) {
     EXPECT_EQ(nameOfUnit1(), "linked2") << "a link's target is looked at on every check";
 
     ScopedEnv back("TVC_SIM_BUS", file);
-    EXPECT_EQ(nameOfUnit1(), "recreated");
+    EXPECT_EQ(nameOfUnit1(), "through a link");
     ASSERT_TRUE(SimBus::instance().update(
         [](IniText& text) { text.set(SimKeys::unitSection(1), "Name", "own"); }));
     EXPECT_EQ(SimBus::unitValue(*SimBus::instance().snapshot(), 1, "Name"), "own")
