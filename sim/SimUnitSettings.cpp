@@ -12,8 +12,21 @@ SimUnitSettings& SimUnitSettings::instance() {
     return settings;
 }
 
-// The bus is made first so that it outlives this object's final write at exit.
-SimUnitSettings::SimUnitSettings() : writer_((SimBus::instance(), [this] { run(); })) {}
+namespace {
+
+// Statics made before this object are destroyed after it: what its writer
+// thread uses (the bus, the key tables its defaults come from) must be made
+// first, so that they outlive the final write at exit.
+bool makeWhatTheWriterUses() {
+    SimBus::instance();
+    SimKeys::driverKeys();
+    SimKeys::unitKeys();
+    return true;
+}
+
+}  // namespace
+
+SimUnitSettings::SimUnitSettings() : writer_((makeWhatTheWriterUses(), [this] { run(); })) {}
 
 SimUnitSettings::~SimUnitSettings() {
     {
