@@ -1,6 +1,8 @@
 #pragma once
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <map>
+
 class SkinBackdrop;
 
 // The held peak of a meter as a number in decibels, in small amber figures
@@ -17,8 +19,13 @@ public:
 
     void paint(juce::Graphics& g) override;
     void parentHierarchyChanged() override;
+    void moved() override;
+    void resized() override;
 
 private:
+    void paintNumber(juce::Graphics& g, juce::Rectangle<int> area) const;
+    const juce::Image& picture();
+
     juce::String text_;
     bool clip_ = false;
     // The display position shown last; none yet.
@@ -26,4 +33,6 @@ private:
     const SkinBackdrop* backdrop_ = nullptr;
     // Kept, so that its typeface is looked up once, not for every new number.
     juce::Font font_{10.0f, juce::Font::bold};
+    // On a skin, each number as drawn there, by its text and clip colour.
+    std::map<juce::String, juce::Image> pictures_;
 };

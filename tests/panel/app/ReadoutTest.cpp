@@ -1,5 +1,6 @@
 // The value readouts of the panel's controls and the peak numbers under its
 // meters, in the running window's main component and shade strip.
+#include "FocusMark.h"
 #include "MainWindow.h"
 #include "PanelTest.h"
 #include "ValueText.h"
@@ -121,6 +122,60 @@ TEST_F(ReadoutTest, MetersShowTheirHeldPeakAsANumber) {
                 differing += drawn.getPixelAt(x, y) != underlaid.getPixelAt(x, y) ? 1 : 0;
         EXPECT_EQ(differing, 0) << number->getText();
     }
+}
+
+// A number is drawn once and then copied from its picture: the copy must be
+// the skin with that number on it, for each number, after a change back, and
+// where the number stands after a move.
+TEST_F(ReadoutTest, PeakNumbersAreTheSkinWithTheirNumberOnIt) {
+    MainComp& comp = open();
+    faderMod& strip = comp.getMixer().getStrip(1).getLeft();
+    PeakNumber* number = nullptr;
+    for (juce::Component* child : strip.getChildren())
+        if (auto* found = dynamic_cast<PeakNumber*>(child))
+            number = found;
+    ASSERT_NE(number, nullptr);
+    const auto shown = [&] {
+        return comp.createComponentSnapshot(comp.getLocalArea(number, number->getLocalBounds()));
+    };
+    const auto expected = [&](bool clip) {
+        const juce::Rectangle<int> area = comp.getLocalArea(number, number->getLocalBounds());
+        number->setVisible(false);
+        juce::Image image = comp.createComponentSnapshot(area);
+        number->setVisible(true);
+        juce::Graphics g(image);
+        g.setColour(clip ? juce::Colour(0xFFE8402A) : FocusMark::colour());
+        g.setFont(juce::Font(10.0f, juce::Font::bold));
+        g.drawText(number->getText(), image.getBounds(), juce::Justification::centred, false);
+        return image;
+    };
+    const auto differing = [](const juce::Image& a, const juce::Image& b) {
+        int count = 0;
+        for (int y = 0; y < a.getHeight(); ++y)
+            for (int x = 0; x < a.getWidth(); ++x)
+                count += a.getPixelAt(x, y) != b.getPixelAt(x, y) ? 1 : 0;
+        return count;
+    };
+
+    number->setPeak(40.0);
+    const juce::String forty = number->getText();
+    const juce::Image first = shown();
+    EXPECT_EQ(differing(first, expected(false)), 0) << forty;
+    number->setPeak(90.0);
+    ASSERT_NE(number->getText(), forty);
+    EXPECT_GT(differing(shown(), first), 0) << "the new number, not the last picture";
+    EXPECT_EQ(differing(shown(), expected(false)), 0) << number->getText();
+    number->setPeak(40.0);
+    EXPECT_EQ(differing(shown(), first), 0) << "the kept picture again";
+    number->setPeak(5.5);
+    const juce::String zero = number->getText();
+    EXPECT_EQ(differing(shown(), expected(false)), 0) << zero;
+    number->setPeak(0.5);
+    ASSERT_EQ(number->getText(), zero);
+    EXPECT_EQ(differing(shown(), expected(true)), 0) << "the same number, red in the clip zone";
+
+    number->setTopLeftPosition(number->getPosition() + juce::Point<int>(3, 1));
+    EXPECT_EQ(differing(shown(), expected(true)), 0) << "the skin where it now stands";
 }
 
 }  // namespace
