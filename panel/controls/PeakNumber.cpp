@@ -47,7 +47,7 @@ void PeakNumber::resized() {
 }
 
 // On a skin at its own size each number is drawn once and then copied:
-// laying out and filling the figures cost more than a frame of the meters.
+// laying out and filling the figures again is most of what a change costs.
 void PeakNumber::paint(juce::Graphics& g) {
     const float scale = g.getInternalContext().getPhysicalPixelScaleFactor();
     if (backdrop_ == nullptr || std::abs(scale - 1.0f) > 0.001f)
