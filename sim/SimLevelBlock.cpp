@@ -3,6 +3,9 @@
 #include "SimBus.h"
 #include "SimClock.h"
 #include "SimMixerSignal.h"
+#include "SimUnitInfo.h"
+
+#include <algorithm>
 
 bool SimLevelBlock::covers(uint64_t address, uint32_t size) {
     return address >= kAddress && size <= kSize && address - kAddress <= kSize - size;
@@ -11,7 +14,10 @@ bool SimLevelBlock::covers(uint64_t address, uint32_t size) {
 SimReply SimLevelBlock::read(const IniText& bus, int slot, uint64_t address, uint8_t* out,
                              uint32_t size) {
     uint32_t words[kWords];
-    if (!parseWords(SimBus::unitValue(bus, slot, "Levels"), words))
+    const SimUnitInfo unit(bus, slot);
+    if (const std::array<uint32_t, kWords>* fixed = unit.fixedLevels())
+        std::copy(fixed->begin(), fixed->end(), words);
+    else
         syntheticWords(bus, slot, SimClock::nowMs(), words);
     uint8_t block[kSize];
     for (size_t i = 0; i < kWords; ++i) {

@@ -18,7 +18,7 @@ uint32_t SimUnitDevice::delayMs() const {
     if (!bus)
         return 0;
     int slot = SimUnitInfo::findReachable(*bus, guid_);
-    return slot == 0 ? 0 : uint32_t(SimBus::unitNumber(*bus, slot, "IoDelayMs"));
+    return slot == 0 ? 0 : SimUnitInfo(*bus, slot).ioDelayMs();
 }
 
 SimReply SimUnitDevice::request(uint32_t code, const uint8_t* in, uint32_t inSize, uint8_t* out,

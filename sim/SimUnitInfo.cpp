@@ -4,6 +4,7 @@
 #include "SimBus.h"
 #include "SimCodes.h"
 #include "SimKeys.h"
+#include "SimLevelBlock.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -13,17 +14,21 @@
 namespace {
 
 SimUnitInfo::Facts readFacts(const IniText& bus, int slot) {
-    const uint64_t guid = SimBus::unitNumber(bus, slot, "Guid");
-    return {guid,
-            SimBus::unitValue(bus, slot, "PathGuid").empty()
-                ? guid
-                : SimBus::unitNumber(bus, slot, "PathGuid"),
-            SimBus::unitNumber(bus, slot, "Present") != 0,
-            SimBus::unitNumber(bus, slot, "Disabled") != 0};
+    SimUnitInfo::Facts facts;
+    facts.guid = SimBus::unitNumber(bus, slot, "Guid");
+    facts.pathGuid = SimBus::unitValue(bus, slot, "PathGuid").empty()
+                         ? facts.guid
+                         : SimBus::unitNumber(bus, slot, "PathGuid");
+    facts.present = SimBus::unitNumber(bus, slot, "Present") != 0;
+    facts.disabled = SimBus::unitNumber(bus, slot, "Disabled") != 0;
+    facts.ioDelayMs = uint32_t(SimBus::unitNumber(bus, slot, "IoDelayMs"));
+    facts.levelsFixed =
+        SimLevelBlock::parseWords(SimBus::unitValue(bus, slot, "Levels"), facts.levels.data());
+    return facts;
 }
 
-// The unit watch asks for the units three times a poll: the slots' identity
-// keys are read once for each version of the bus file a thread sees.
+// The unit watch asks for the units three times a poll and reads the levels
+// once: these keys are read once for each version of the bus file a thread sees.
 SimUnitInfo::Facts factsOf(const IniText& bus, int slot) {
     struct Cache {
         std::shared_ptr<const IniText> bus;
@@ -54,7 +59,10 @@ SimUnitInfo::SimUnitInfo(const IniText& bus, int slot, const Facts& facts)
       guid_(facts.guid),
       pathGuid_(facts.pathGuid),
       present_(facts.present),
-      disabled_(facts.disabled) {}
+      disabled_(facts.disabled),
+      ioDelayMs_(facts.ioDelayMs),
+      levelsFixed_(facts.levelsFixed),
+      levels_(facts.levels) {}
 
 std::string SimUnitInfo::devicePath(uint64_t guid) {
     char path[128];

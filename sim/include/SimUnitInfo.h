@@ -1,18 +1,24 @@
 #pragma once
 #include "IniText.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 // One unit slot of the bus file as the driver sees it.
 class SimUnitInfo {
 public:
-    // The slot's identity keys as read from the bus file.
+    // The slot's identity keys as read from the bus file, and the two that
+    // every meter poll reads.
     struct Facts {
         uint64_t guid = 0;
         uint64_t pathGuid = 0;
         bool present = false;
         bool disabled = false;
+        uint32_t ioDelayMs = 0;
+        // The meter words that the key Levels fixes, when it holds eight.
+        bool levelsFixed = false;
+        std::array<uint32_t, 8> levels{};
     };
 
     SimUnitInfo(const IniText& bus, int slot);
@@ -28,6 +34,10 @@ public:
     uint64_t guid() const { return guid_; }
     // The device path stays with the unit when it returns with another GUID.
     uint64_t pathGuid() const { return pathGuid_; }
+    // How late each overlapped request completes (IoDelayMs).
+    uint32_t ioDelayMs() const { return ioDelayMs_; }
+    // The meter words that the key Levels fixes; none for the moving signal.
+    const std::array<uint32_t, 8>* fixedLevels() const { return levelsFixed_ ? &levels_ : nullptr; }
     // Plugged in, not disabled and not away for a reset: listed by the
     // driver and enumerated.
     bool reachable() const;
@@ -44,4 +54,7 @@ private:
     uint64_t pathGuid_;
     bool present_;
     bool disabled_;
+    uint32_t ioDelayMs_;
+    bool levelsFixed_;
+    std::array<uint32_t, 8> levels_;
 };

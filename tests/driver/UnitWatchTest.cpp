@@ -45,6 +45,24 @@ TEST_F(UnitWatchTest, FirstPollReportsTheUnitsThenReadsTheLevelsInOrder) {
     EXPECT_TRUE(std::isinf(reader_.Levels[7]));
 }
 
+// The level words are read once per version of the bus file: a change shows
+// on the very next poll, and a Levels that is not eight words is the signal.
+TEST_F(UnitWatchTest, ChangedLevelsShowOnTheNextPoll) {
+    setUnitKey(1, "Levels", "0,0,0,0,0,0,0,0");
+    model_.ConnectAtStart();
+    ASSERT_EQ(poll(), POLL_UNITS_CHANGED);
+    ASSERT_EQ(poll(), POLL_LEVELS_VALID);
+    EXPECT_TRUE(std::isinf(reader_.Levels[3]));
+    setUnitKey(1, "Levels", "0,0,0,0x7FFFFFFF,0,0,0,0");
+    ASSERT_EQ(poll(), POLL_LEVELS_VALID);
+    EXPECT_NEAR(reader_.Levels[3], 0.0, 1e-9);
+    EXPECT_TRUE(std::isinf(reader_.Levels[2]));
+    setUnitKey(1, "Levels", "0,0,0,0x7FFFFFFF,0,0,0");
+    ASSERT_EQ(poll(), POLL_LEVELS_VALID);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_LT(reader_.Levels[i], 70.0) << i << ": seven words, the moving tones";
+}
+
 TEST_F(UnitWatchTest, ADefaultUnitPlaysLevelsThatMove) {
     ScopedEnv fast("TVC_SIM_TIME_SCALE", "100");
     model_.ConnectAtStart();
