@@ -125,6 +125,11 @@ void MainWindow::paint(juce::Graphics& g) {
         firstPaint_();
 }
 
+void MainWindow::paintOverChildren(juce::Graphics& g) {
+    juce::DialogWindow::paintOverChildren(g);
+    frameFlush_.framePainted();
+}
+
 // The window may already have been painted while it was being built.
 void MainWindow::whenFirstPainted(std::function<void()> callback) {
     if (painted_)

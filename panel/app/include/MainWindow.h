@@ -1,6 +1,7 @@
 #pragma once
 #include "AvcUnit.h"
 #include "DeviceSettings.h"
+#include "FrameFlush.h"
 #include "MainComp.h"
 #include "PanelState.h"
 #include "RemoteHost.h"
@@ -36,6 +37,8 @@ public:
 
     void closeButtonPressed() override;
     void paint(juce::Graphics& g) override;
+    // Every frame ends here: it is sent to the screen on the next tick.
+    void paintOverChildren(juce::Graphics& g) override;
     // Coming to the front, the window shows the driver's settings anew.
     void activeWindowStatusChanged() override;
     // Keys that no control took: the main component's shortcuts (undo, redo).
@@ -87,4 +90,5 @@ private:
     bool restored_ = false;
     std::function<void()> firstPaint_;
     bool painted_ = false;
+    FrameFlush frameFlush_{*this};
 };
