@@ -54,15 +54,7 @@ SimUnitInfo::SimUnitInfo(const IniText& bus, int slot)
     : SimUnitInfo(bus, slot, factsOf(bus, slot)) {}
 
 SimUnitInfo::SimUnitInfo(const IniText& bus, int slot, const Facts& facts)
-    : bus_(bus),
-      slot_(slot),
-      guid_(facts.guid),
-      pathGuid_(facts.pathGuid),
-      present_(facts.present),
-      disabled_(facts.disabled),
-      ioDelayMs_(facts.ioDelayMs),
-      levelsFixed_(facts.levelsFixed),
-      levels_(facts.levels) {}
+    : bus_(bus), slot_(slot), facts_(facts) {}
 
 std::string SimUnitInfo::devicePath(uint64_t guid) {
     char path[128];
@@ -89,7 +81,7 @@ int SimUnitInfo::findByPath(const IniText& bus, uint64_t pathGuid) {
 }
 
 bool SimUnitInfo::reachable() const {
-    return present_ && !disabled_ && !SimBootloader::away(slot_);
+    return facts_.present && !facts_.disabled && !SimBootloader::away(slot_);
 }
 
 std::string SimUnitInfo::name() const {
@@ -107,12 +99,12 @@ void SimUnitInfo::fillProperties(uint8_t* record) const {
     uint32_t identifier = uint32_t(slot_);
     std::memcpy(record, &identifier, 4);
     for (int i = 0; i < 8; ++i)
-        record[4 + i] = uint8_t(guid_ >> (56 - 8 * i));
+        record[4 + i] = uint8_t(facts_.guid >> (56 - 8 * i));
     char description[256];
     std::snprintf(description, sizeof description,
                   "Lumora FireWire audio unit \"%s\", GUID 0x%016" PRIX64 ", model 0x%08" PRIX64,
-                  name().c_str(), guid_, number("HardwareModelID"));
+                  name().c_str(), facts_.guid, number("HardwareModelID"));
     std::copy_n(description, std::strlen(description), record + 88);
-    std::string path = devicePath(pathGuid_).substr(0, 79);
+    std::string path = devicePath(facts_.pathGuid).substr(0, 79);
     std::copy(path.begin(), path.end(), record + 344);
 }

@@ -31,13 +31,15 @@ public:
     static int findByPath(const IniText& bus, uint64_t pathGuid);
 
     int slot() const { return slot_; }
-    uint64_t guid() const { return guid_; }
+    uint64_t guid() const { return facts_.guid; }
     // The device path stays with the unit when it returns with another GUID.
-    uint64_t pathGuid() const { return pathGuid_; }
+    uint64_t pathGuid() const { return facts_.pathGuid; }
     // How late each overlapped request completes (IoDelayMs).
-    uint32_t ioDelayMs() const { return ioDelayMs_; }
+    uint32_t ioDelayMs() const { return facts_.ioDelayMs; }
     // The meter words that the key Levels fixes; none for the moving signal.
-    const std::array<uint32_t, 8>* fixedLevels() const { return levelsFixed_ ? &levels_ : nullptr; }
+    const std::array<uint32_t, 8>* fixedLevels() const {
+        return facts_.levelsFixed ? &facts_.levels : nullptr;
+    }
     // Plugged in, not disabled and not away for a reset: listed by the
     // driver and enumerated.
     bool reachable() const;
@@ -50,11 +52,5 @@ private:
 
     const IniText& bus_;
     int slot_;
-    uint64_t guid_;
-    uint64_t pathGuid_;
-    bool present_;
-    bool disabled_;
-    uint32_t ioDelayMs_;
-    bool levelsFixed_;
-    std::array<uint32_t, 8> levels_;
+    Facts facts_;
 };
