@@ -170,7 +170,14 @@ void faderMod::showLevel(double level) {
     MeterFeed::Reading reading = MeterFeed::reading(level, fader_.getValue(), meterBlanked());
     rightMeter_.setLevel(reading.level, reading.offset);
     if (!leftMeter_)
-        peakNumber_.setPeak(rightMeter_.getBallistics().getPeak());
+        peakNumber_.setPeak(shownPeak(rightMeter_));
+}
+
+// A peak below the meter's foot (a meter not yet fed, a strip muted since it
+// was made, a very quiet signal) has no marker, so it has no number either.
+double faderMod::shownPeak(const myMeters& meter) {
+    const double peak = meter.getBallistics().getPeak();
+    return peak < meter.getHeight() ? peak : MeterBallistics::kSilent;
 }
 
 void faderMod::showLevels(double left, double right) {
@@ -179,6 +186,5 @@ void faderMod::showLevels(double left, double right) {
         return;
     MeterFeed::Reading reading = MeterFeed::reading(left, fader_.getValue(), meterBlanked());
     leftMeter_->setLevel(reading.level, reading.offset);
-    peakNumber_.setPeak(
-        std::min(leftMeter_->getBallistics().getPeak(), rightMeter_.getBallistics().getPeak()));
+    peakNumber_.setPeak(std::min(shownPeak(*leftMeter_), shownPeak(rightMeter_)));
 }

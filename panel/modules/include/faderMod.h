@@ -63,6 +63,7 @@ private:
     void setUpPan();
     void setUpMeters();
     bool meterBlanked();
+    static double shownPeak(const myMeters& meter);
 
     const PanelState& state_;
     int n_;

@@ -81,6 +81,27 @@ TEST_F(ReadoutTest, TheStripShowsReadoutsOfItsOwn) {
     EXPECT_FALSE(strip->getReadout().isVisible());
 }
 
+// A peak with no marker on the meter (not fed yet, muted since the start, or
+// too quiet to reach the meter's foot) has no number: it read "-111" before.
+TEST_F(ReadoutTest, APeakBelowTheMeterHasNoNumber) {
+    MainComp& comp = open();
+    faderMod& mainModule = comp.getMixer().getMain();
+    mainModule.showLevels(255.0, 255.0);
+    EXPECT_GE(mainModule.getRightMeter().getBallistics().getPeak(),
+              mainModule.getRightMeter().getHeight());
+    EXPECT_EQ(mainModule.getPeakNumber().getText(), "");
+
+    faderMod& strip = comp.getMixer().getStrip(2).getLeft();
+    strip.showLevels(255.0, 200.0);
+    const myMeters& meter = strip.getRightMeter();
+    EXPECT_LT(meter.getBallistics().getPeak(), 255.0) << "the quiet signal moved the peak";
+    EXPECT_GE(meter.getBallistics().getPeak(), meter.getHeight());
+    EXPECT_EQ(strip.getPeakNumber().getText(), "");
+    strip.showLevels(255.0, 60.0);
+    EXPECT_LT(meter.getBallistics().getPeak(), meter.getHeight());
+    EXPECT_EQ(strip.getPeakNumber().getText(), ValueText::peak(meter.getBallistics().getPeak()));
+}
+
 // The louder held peak of a module stands as a number by its meters, in whole
 // decibels; it changes only when the number does.
 TEST_F(ReadoutTest, MetersShowTheirHeldPeakAsANumber) {
@@ -91,9 +112,10 @@ TEST_F(ReadoutTest, MetersShowTheirHeldPeakAsANumber) {
     EXPECT_EQ(strip.getPeakNumber().getText(),
               ValueText::peak(strip.getRightMeter().getBallistics().getPeak()));
     EXPECT_FALSE(strip.getPeakNumber().getText().isEmpty());
-    mainModule.showLevels(80.0, 0.0);
+    mainModule.showLevels(10.0, 0.0);
     const MeterBallistics& left = mainModule.getLeftMeter()->getBallistics();
     const MeterBallistics& right = mainModule.getRightMeter().getBallistics();
+    ASSERT_LT(std::min(left.getPeak(), right.getPeak()), mainModule.getRightMeter().getHeight());
     EXPECT_EQ(mainModule.getPeakNumber().getText(),
               ValueText::peak(std::min(left.getPeak(), right.getPeak())))
         << "the louder of the pair";
