@@ -71,7 +71,7 @@ void UpdaterApp::refuseToStart(const std::string& error, bool unattended) {
                                  [](int) { quit(); });
 }
 
-// A request to end (the session ends, a signal) goes the way of the close
+// A request to end (the session ends, SIGTERM) goes the way of the close
 // button, so that a running update is not cut off without asking.
 void UpdaterApp::systemRequestedQuit() {
     if (window_ != nullptr)

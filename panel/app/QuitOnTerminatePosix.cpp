@@ -32,7 +32,8 @@ public:
             char bytes[16];
             while (::read(fd, bytes, sizeof bytes) > 0) {
             }
-            juce::JUCEApplicationBase::quit();
+            if (auto* app = juce::JUCEApplicationBase::getInstance())
+                app->systemRequestedQuit();
         });
         wakeFd = fds_[1];
         std::signal(SIGTERM, requestTerminate);

@@ -35,7 +35,8 @@ private:
         if (terminateRequested == 0)
             return;
         stopTimer();
-        juce::JUCEApplicationBase::quit();
+        if (auto* app = juce::JUCEApplicationBase::getInstance())
+            app->systemRequestedQuit();
     }
 };
 

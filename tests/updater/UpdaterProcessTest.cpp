@@ -59,6 +59,29 @@ TEST_F(UpdaterProcessTest, ARefusedFileEndsTheScreenshotsWithFailure) {
     EXPECT_EQ(unitKey(1, "FirmwareVersion"), "0x00010000");
 }
 
+// SIGTERM ends an idle updater cleanly, and while a unit is being written it
+// asks, as the close button does, instead of cutting the update off.
+TEST_F(UpdaterProcessTest, SigtermEndsAnIdleUpdaterButNotARunningUpdate) {
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server";
+    const std::string updater =
+        "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" '" + std::string(LUMORA_UPDATE) + "'";
+    EXPECT_EQ(run(updater + " & p=$!; sleep 1; kill -TERM $p; wait $p"), 0);
+
+    const std::string file = File(Content(1));
+    const std::string shots = dir_.file("shots");
+    std::string output;
+    // Slow enough that half the transfer remains when the running picture is written.
+    EXPECT_EQ(run("TVC_SIM_TIME_SCALE=5 " + updater + " --screenshots '" + shots + "' '" + file +
+                      "' & p=$!; for i in $(seq 600); do [ -e '" + shots +
+                      "/running.png' ] && break; sleep 0.05; done; kill -TERM $p; wait $p",
+                  &output),
+              0)
+        << output;
+    EXPECT_EQ(output, shots + "/file.png\n" + shots + "/running.png\n" + shots + "/done.png\n");
+    EXPECT_EQ(unitKey(1, "FirmwareVersion"), "0x00020000");
+}
+
 TEST_F(UpdaterProcessTest, WithoutTheLibraryItSaysSoAndEnds) {
     if (!haveDisplay())
         GTEST_SKIP() << "needs an X server";

@@ -1,6 +1,7 @@
 #pragma once
 #include "FwdlApi.h"
 #include "PanelState.h"
+#include "QuitOnTerminate.h"
 #include "ScreenshotSteps.h"
 #include "UpdaterWindow.h"
 #include "UpdaterLook.h"
@@ -37,4 +38,5 @@ private:
     FwdlApi api_;
     std::unique_ptr<UpdaterWindow> window_;
     std::unique_ptr<ScreenshotSteps> screenshots_;
+    QuitOnTerminate quitOnTerminate_;
 };
