@@ -48,6 +48,7 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
         if (remembered_->alwaysOnTop)
             topButton_.setToggleState(true);
         remote_ = std::make_unique<RemoteHost>(*mainComp_);
+        remote_->onTurn([this] { showRemoteChanges(); });
         mainComp_->onRemoteControl = [this] { remote_->showDialog(); };
     }
     setTitleBarHeight(kTitleBarHeight);
@@ -201,6 +202,16 @@ void MainWindow::setShade(bool on) {
     setContentNonOwned(mainComp_.get(), false);
     shade_.reset();
     mainComp_->refreshFromUnit();
+}
+
+// Remote commands set the main component, off screen while the strip is
+// shown: the strip takes its values, as it would from the unit.
+void MainWindow::showRemoteChanges() {
+    if (shade_ == nullptr)
+        return;
+    juce::PropertySet mix;
+    mainComp_->collectMix(mix);
+    shade_->loadState(mix);
 }
 
 void MainWindow::toggleMinimised() {

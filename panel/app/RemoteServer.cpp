@@ -93,6 +93,8 @@ void RemoteServer::handleAsyncUpdate() {
         for (const RemoteCommand& command : inbox_.take())
             due_.push_back(command);
     RemoteTarget::runTurn(due_, *this);
+    if (onTurn)
+        onTurn();
     if (!due_.empty() || !inbox_.empty())
         triggerAsyncUpdate();
 }

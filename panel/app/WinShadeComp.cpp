@@ -1,6 +1,8 @@
 #include "WinShadeComp.h"
 
 #include "AvcUnit.h"
+#include "MainComp.h"
+#include "MixMod.h"
 #include "PanelState.h"
 #include "SkinData.h"
 #include "SkinImage.h"
@@ -110,6 +112,16 @@ void WinShadeComp::refreshFromUnit() {
     input2_.refreshFromUnit();
     phono_.setToggleState(phono);
     line_.refreshFromUnit();
+}
+
+void WinShadeComp::loadState(const juce::PropertySet& mix) {
+    phono_.setToggleState(MixKeys::readSwitch(mix, MainComp::kMixKeys[0], 0));
+    headphones_.setValue(MixKeys::readNumber(mix, MainComp::kMixKeys[1], 0));
+    mainVolume_.setValue(MixKeys::readNumber(mix, MixMod::kMixKeys[MixMod::MainFader], 0));
+    mainMute_.setToggleState(MixKeys::readSwitch(mix, MixMod::kMixKeys[MixMod::MainMute], 0));
+    input1_.loadState(mix);
+    input2_.loadState(mix);
+    line_.loadState(mix);
 }
 
 void WinShadeComp::actionListenerCallback(const juce::String& message) {

@@ -55,6 +55,8 @@ public:
     // None for a window off the desktop.
     RemoteHost* getRemote() { return remote_.get(); }
     WinShadeComp* getWinShade() { return shade_.get(); }
+    // After a turn of remote commands: the strip, when shown, takes what they set.
+    void showRemoteChanges();
     iButton& getShadeButton() { return shadeButton_; }
     iButton& getAlwaysOnTopButton() { return topButton_; }
     iButton& getMinimizeButton() { return minimizeButton_; }

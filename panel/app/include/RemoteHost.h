@@ -5,6 +5,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
+
 // The remote control of one window: the panel's controls, the OSC server,
 // and the "Remote Control..." dialog whose choice is remembered.
 class RemoteHost {
@@ -16,6 +18,8 @@ public:
     // Listens on this port for this run; false when the port cannot be had.
     bool listen(int port);
     int getPort() const { return server_.getPort(); }
+    // Called after each turn of remote commands, which may have changed the panel.
+    void onTurn(std::function<void()> callback) { server_.onTurn = std::move(callback); }
     // Port and on/off, asked without blocking the window.
     void showDialog();
 

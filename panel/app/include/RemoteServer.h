@@ -6,6 +6,7 @@
 #include <juce_osc/juce_osc.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -33,6 +34,8 @@ public:
     bool listen(int port);
     void stop();
     int getPort() const { return port_; }
+    // Called after each turn of commands, on the message thread.
+    std::function<void()> onTurn;
 
     bool setControl(const RemoteControl& control, int value) override;
     bool selectUnit(int unit) override;

@@ -138,6 +138,39 @@ TEST_F(RemoteTest, AMessageMovesTheControlAsAUserDoesAndIsOneStepToUndo) {
     EXPECT_EQ(comp.getHeadphoneKnob().getValue(), 100.0);
 }
 
+// The commands set the main component, off screen under the strip: the strip
+// shows what they set at once, not only when it is made again.
+TEST_F(RemoteTest, TheShadeStripShowsWhatRemoteCommandsSet) {
+    open();
+    server_->onTurn = [this] { window_->showRemoteChanges(); };
+    window_->getShadeButton().setToggleState(true);
+    pump(100);
+    WinShadeComp* strip = window_->getWinShade();
+    ASSERT_NE(strip, nullptr);
+    client_->send(juce::OSCMessage("/lumora/main/mute", 1));
+    client_->send(juce::OSCMessage("/lumora/main/fader", 90.0f));
+    client_->send(juce::OSCMessage("/lumora/input/1/gain", 200.0f));
+    client_->send(juce::OSCMessage("/lumora/input/2/boost", 1));
+    client_->send(juce::OSCMessage("/lumora/line/left", 60.0f));
+    client_->send(juce::OSCMessage("/lumora/headphones", 30.0f));
+    client_->send(juce::OSCMessage("/lumora/phono", 1));
+    ASSERT_TRUE(pumpUntil([&] { return strip->getPhonoButton().getToggleState(); }));
+    EXPECT_TRUE(strip->getMainMuteButton().getToggleState());
+    EXPECT_EQ(strip->getMainKnob().getValue(), 90.0);
+    EXPECT_EQ(strip->getInput(1).getKnob().getValue(), 200.0);
+    EXPECT_TRUE(strip->getInput(2).getBoostButton().getToggleState());
+    EXPECT_EQ(strip->getLineKnobs().getInnerKnob().getValue(), 60.0);
+    EXPECT_EQ(strip->getHeadphoneKnob().getValue(), 30.0);
+    EXPECT_TRUE(pumpUntil([&] { return unitKey(1, "Mute6.0") == "0x0070"; }));
+
+    // Leaving the strip reads the unit back: what the commands set stays (in the unit's steps).
+    window_->getShadeButton().setToggleState(false);
+    pump(100);
+    EXPECT_TRUE(window_->getMainComp().getMixer().getMain().isMuted());
+    EXPECT_NEAR(window_->getMainComp().getMixer().getMain().getFader(), 90.0, 1.0);
+    EXPECT_NEAR(window_->getMainComp().getHeadphoneKnob().getValue(), 30.0, 1.0);
+}
+
 TEST_F(RemoteTest, WhatAUserCannotMoveIsRefusedToSubscribers) {
     MainComp& comp = open();
     client_->send(juce::OSCMessage("/lumora/subscribe", client_->port()));
