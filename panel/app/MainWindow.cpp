@@ -195,6 +195,8 @@ void MainWindow::setShade(bool on) {
         unit_->VendorCommand4();
         setBounds(getX(), getY(), kWidth, kShadeHeight);
         shade_ = std::make_unique<WinShadeComp>(*unit_, *state_);
+        shadeBase_.clear();
+        mainComp_->collectMix(shadeBase_);
         setContentNonOwned(shade_.get(), false);
         return;
     }
@@ -205,13 +207,21 @@ void MainWindow::setShade(bool on) {
 }
 
 // Remote commands set the main component, off screen while the strip is
-// shown: the strip takes its values, as it would from the unit.
+// shown: the strip takes the values they changed there, and keeps its own
+// for the rest, which the user may have moved since.
 void MainWindow::showRemoteChanges() {
     if (shade_ == nullptr)
         return;
-    juce::PropertySet mix;
-    mainComp_->collectMix(mix);
-    shade_->loadState(mix);
+    juce::PropertySet now;
+    mainComp_->collectMix(now);
+    juce::PropertySet strip;
+    shade_->saveState(strip);
+    const juce::StringPairArray& values = now.getAllProperties();
+    for (const juce::String& key : values.getAllKeys())
+        if (values[key] != shadeBase_.getValue(key))
+            strip.setValue(key, values[key]);
+    shade_->loadState(strip);
+    shadeBase_ = now;
 }
 
 void MainWindow::toggleMinimised() {

@@ -114,6 +114,16 @@ void WinShadeComp::refreshFromUnit() {
     line_.refreshFromUnit();
 }
 
+void WinShadeComp::saveState(juce::PropertySet& mix) {
+    MixKeys::write(mix, MainComp::kMixKeys[0], 0, phono_.getToggleState());
+    MixKeys::write(mix, MainComp::kMixKeys[1], 0, headphones_.getValue());
+    MixKeys::write(mix, MixMod::kMixKeys[MixMod::MainFader], 0, mainVolume_.getValue());
+    MixKeys::write(mix, MixMod::kMixKeys[MixMod::MainMute], 0, mainMute_.getToggleState());
+    input1_.saveState(mix);
+    input2_.saveState(mix);
+    line_.saveState(mix);
+}
+
 void WinShadeComp::loadState(const juce::PropertySet& mix) {
     phono_.setToggleState(MixKeys::readSwitch(mix, MainComp::kMixKeys[0], 0));
     headphones_.setValue(MixKeys::readNumber(mix, MainComp::kMixKeys[1], 0));

@@ -79,6 +79,8 @@ private:
     std::unique_ptr<myTooltip> look_;
     std::unique_ptr<MainComp> mainComp_;
     std::unique_ptr<WinShadeComp> shade_;
+    // The main component's values as the strip last took them.
+    juce::PropertySet shadeBase_;
     // Gone before the main component whose controls it moves.
     std::unique_ptr<RemoteHost> remote_;
     myButtonStyle shadeLook_;

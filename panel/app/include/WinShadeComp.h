@@ -29,8 +29,9 @@ public:
     void showReadout(const juce::Component& control, const juce::String& text) override;
     void hideReadout(const juce::Component& control) override;
     void refreshFromUnit();
-    // The main component's values after a change the strip did not make (a
-    // remote client's); a value that differs is sent as a refresh's values are.
+    // The strip's values under the main component's mix keys; loading sends
+    // a value that differs to the unit, as a refresh's values are sent.
+    void saveState(juce::PropertySet& mix);
     void loadState(const juce::PropertySet& mix);
     // The units changed: veil the strip, or lift the veil and read the unit.
     void unitsChanged();

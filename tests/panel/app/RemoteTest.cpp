@@ -163,12 +163,20 @@ TEST_F(RemoteTest, TheShadeStripShowsWhatRemoteCommandsSet) {
     EXPECT_EQ(strip->getHeadphoneKnob().getValue(), 30.0);
     EXPECT_TRUE(pumpUntil([&] { return unitKey(1, "Mute6.0") == "0x0070"; }));
 
+    // A knob moved in the strip keeps its place when a command sets another control.
+    strip->getMainKnob().setValue(150.0);
+    client_->send(juce::OSCMessage("/lumora/headphones", 40.0f));
+    ASSERT_TRUE(pumpUntil([&] { return strip->getHeadphoneKnob().getValue() == 40.0; }));
+    pump(100);
+    EXPECT_EQ(strip->getMainKnob().getValue(), 150.0);
+    EXPECT_EQ(strip->getInput(1).getKnob().getValue(), 200.0);
+
     // Leaving the strip reads the unit back: what the commands set stays (in the unit's steps).
     window_->getShadeButton().setToggleState(false);
     pump(100);
     EXPECT_TRUE(window_->getMainComp().getMixer().getMain().isMuted());
-    EXPECT_NEAR(window_->getMainComp().getMixer().getMain().getFader(), 90.0, 1.0);
-    EXPECT_NEAR(window_->getMainComp().getHeadphoneKnob().getValue(), 30.0, 1.0);
+    EXPECT_NEAR(window_->getMainComp().getMixer().getMain().getFader(), 150.0, 1.0);
+    EXPECT_NEAR(window_->getMainComp().getHeadphoneKnob().getValue(), 40.0, 1.0);
 }
 
 TEST_F(RemoteTest, WhatAUserCannotMoveIsRefusedToSubscribers) {
