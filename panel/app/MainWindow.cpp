@@ -49,6 +49,7 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
             topButton_.setToggleState(true);
         remote_ = std::make_unique<RemoteHost>(*mainComp_);
         remote_->onTurn([this] { showRemoteChanges(); });
+        remote_->overlayValues([this](juce::PropertySet& mix) { addShadeValues(mix); });
         mainComp_->onRemoteControl = [this] { remote_->showDialog(); };
     }
     setTitleBarHeight(kTitleBarHeight);
@@ -222,6 +223,13 @@ void MainWindow::showRemoteChanges() {
             strip.setValue(key, values[key]);
     shade_->loadState(strip);
     shadeBase_ = now;
+}
+
+// While the strip is shown its controls are the ones the user moves, and
+// remote clients are told their values.
+void MainWindow::addShadeValues(juce::PropertySet& mix) {
+    if (shade_ != nullptr)
+        shade_->saveState(mix);
 }
 
 void MainWindow::toggleMinimised() {

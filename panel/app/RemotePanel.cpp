@@ -69,6 +69,8 @@ bool RemotePanel::setControl(const RemoteControl& control, int value) {
 std::map<std::string, int> RemotePanel::values() {
     juce::PropertySet mix;
     main_.collectMix(mix);
+    if (overlay)
+        overlay(mix);
     std::map<std::string, int> values;
     for (const RemoteControl& control : RemoteControls::all())
         values[control.name] = juce::roundToInt(mix.getDoubleValue(control.mixKey));

@@ -57,6 +57,8 @@ public:
     WinShadeComp* getWinShade() { return shade_.get(); }
     // After a turn of remote commands: the strip, when shown, takes what they set.
     void showRemoteChanges();
+    // What remote clients are told: the strip's values over the main component's.
+    void addShadeValues(juce::PropertySet& mix);
     iButton& getShadeButton() { return shadeButton_; }
     iButton& getAlwaysOnTopButton() { return topButton_; }
     iButton& getMinimizeButton() { return minimizeButton_; }

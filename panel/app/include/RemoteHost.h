@@ -20,6 +20,10 @@ public:
     int getPort() const { return server_.getPort(); }
     // Called after each turn of remote commands, which may have changed the panel.
     void onTurn(std::function<void()> callback) { server_.onTurn = std::move(callback); }
+    // Changes the values that clients are told after they are read from the panel.
+    void overlayValues(std::function<void(juce::PropertySet&)> overlay) {
+        panel_.overlay = std::move(overlay);
+    }
     // Port and on/off, asked without blocking the window.
     void showDialog();
 

@@ -22,6 +22,9 @@ public:
     // Every control's value by its name, and "unit.select" (1 to 4, 0 for none).
     std::map<std::string, int> values();
     std::array<double, 8> levels();
+    // Changes the values that clients are told, after they are read from the
+    // main component (the shade strip's own, while it is shown).
+    std::function<void(juce::PropertySet&)> overlay;
 
     bool selectUnit(int unit);
     bool loadMix(const juce::File& file);

@@ -143,6 +143,7 @@ TEST_F(RemoteTest, AMessageMovesTheControlAsAUserDoesAndIsOneStepToUndo) {
 TEST_F(RemoteTest, TheShadeStripShowsWhatRemoteCommandsSet) {
     open();
     server_->onTurn = [this] { window_->showRemoteChanges(); };
+    panel_->overlay = [this](juce::PropertySet& mix) { window_->addShadeValues(mix); };
     window_->getShadeButton().setToggleState(true);
     pump(100);
     WinShadeComp* strip = window_->getWinShade();
@@ -170,6 +171,10 @@ TEST_F(RemoteTest, TheShadeStripShowsWhatRemoteCommandsSet) {
     pump(100);
     EXPECT_EQ(strip->getMainKnob().getValue(), 150.0);
     EXPECT_EQ(strip->getInput(1).getKnob().getValue(), 200.0);
+    // And clients are told where the strip's knob stands.
+    client_->send(juce::OSCMessage("/lumora/dump", client_->port()));
+    ASSERT_TRUE(pumpUntil([&] { return client_->heard("/lumora/dump/end").size() == 1; }));
+    EXPECT_EQ(client_->heard("/lumora/main/fader"), juce::StringArray({"/lumora/main/fader 150"}));
 
     // Leaving the strip reads the unit back: what the commands set stays (in the unit's steps).
     window_->getShadeButton().setToggleState(false);
