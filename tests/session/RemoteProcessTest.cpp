@@ -186,7 +186,9 @@ TEST_F(RemoteProcessTest, RawPacketsSetTheUnitAndSubscribersHearClicks) {
         heard = udp_.receive();
     EXPECT_EQ(heard, kMainMuteOn) << "the click is heard as the control's value";
     EXPECT_TRUE(within(3000, [&] { return unitKey(1, "Mute6.0") == "0x0070"; }));
-    EXPECT_NE(mute(), before);
+    // The button's new look reaches the screen a frame or two after the unit
+    // has the mute, not when something else happens to flush the connection.
+    EXPECT_TRUE(within(100, [&] { return mute() != before; }));
 }
 
 }  // namespace
