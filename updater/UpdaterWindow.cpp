@@ -30,6 +30,10 @@ void UpdaterWindow::closeButtonPressed() {
             onClose();
         return;
     }
+    // A second request (another SIGTERM) while the question is up adds no second box.
+    if (asking_)
+        return;
+    asking_ = true;
     Question::ask(*this, "An update is running",
                   "The unit is being written right now. If this window closes before the update "
                   "has finished, the unit may be left without working firmware and stay silent "
@@ -37,7 +41,10 @@ void UpdaterWindow::closeButtonPressed() {
                   "update has finished.",
                   {"Close anyway", "Keep updating", false},
                   [safe = juce::Component::SafePointer<UpdaterWindow>(this)](bool yes) {
-                      if (yes && safe != nullptr && safe->onClose)
+                      if (safe == nullptr)
+                          return;
+                      safe->asking_ = false;
+                      if (yes && safe->onClose)
                           safe->onClose();
                   });
 }

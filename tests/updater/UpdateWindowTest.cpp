@@ -25,6 +25,10 @@ TEST_F(UpdateWindowTest, ClosingDuringADownloadAsksAndExplainsTheRisk) {
     ASSERT_TRUE(pumpUntil([] { return question() != nullptr; }));
     EXPECT_EQ(question()->getTitle(), "An update is running");
     EXPECT_TRUE(question()->getDescription().contains("may be left without working firmware"));
+    window.closeButtonPressed();
+    pump(50);
+    EXPECT_EQ(juce::ModalComponentManager::getInstance()->getNumModalComponents(), 1)
+        << "a second request while the question is up asks nothing more";
     pressKey(juce::KeyPress::returnKey);
     ASSERT_TRUE(pumpUntil([] { return question() == nullptr; }));
     EXPECT_EQ(closes_, 0) << "Return keeps the update going";

@@ -29,4 +29,5 @@ private:
     PanelState state_;
     UpdaterLook look_{state_};
     UpdateComp content_;
+    bool asking_ = false;
 };
