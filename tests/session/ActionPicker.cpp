@@ -10,6 +10,13 @@ constexpr int kHeight = 620;
 const char* const kKeys[] = {"Tab",  "shift+Tab", "Left", "Right", "Up",     "Down",  "Prior",
                              "Next", "Home",      "End",  "space", "Return", "Escape"};
 const char* const kTitleButtons[] = {"AlwaysOnTop", "WinShade", "Minimize"};
+// Controls of every section for lumoractl, by its names; switches take on/off.
+const char* const kRemoteLevels[] = {"main.fader",        "playback.fader", "strip.1.left.fader",
+                                     "strip.2.right.pan", "input.1.gain",   "input.2.gain",
+                                     "line.left",         "line.right",     "headphones"};
+const char* const kRemoteSwitches[] = {"main.mute",     "playback.mute",     "mixbypass",
+                                       "strip.1.link",  "strip.2.left.mute", "input.1.phantom",
+                                       "input.2.boost", "input.1.limit",     "phono"};
 const char kNameCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789#-.";
 
 }  // namespace
@@ -22,7 +29,7 @@ Action ActionPicker::next() {
     static const Choice kChoices[] = {
         {36, &ActionPicker::click},    {5, &ActionPicker::menu},   {14, &ActionPicker::drag},
         {20, &ActionPicker::key},      {7, &ActionPicker::rename}, {8, &ActionPicker::titleButton},
-        {10, &ActionPicker::busFault},
+        {10, &ActionPicker::busFault}, {8, &ActionPicker::remote},
     };
     int total = 0;
     for (const Choice& choice : kChoices)
@@ -76,6 +83,23 @@ std::string ActionPicker::nameText() {
 
 Action ActionPicker::titleButton() {
     return {"title", {kTitleButtons[random_.below(int(std::size(kTitleButtons)))]}};
+}
+
+// A control set through lumoractl, now and then another unit chosen.
+Action ActionPicker::remote() {
+    switch (random_.below(8)) {
+    case 0: return {"remote", {"unit", number(1, 4)}};
+    case 1:
+    case 2:
+    case 3:
+        return {"remote",
+                {"set", kRemoteSwitches[random_.below(int(std::size(kRemoteSwitches)))],
+                 random_.below(2) == 0 ? "on" : "off"}};
+    default:
+        return {
+            "remote",
+            {"set", kRemoteLevels[random_.below(int(std::size(kRemoteLevels)))], number(0, 255)}};
+    }
 }
 
 // Faults of the bus: units leaving and coming back, the driver away, slow units.

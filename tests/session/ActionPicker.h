@@ -23,6 +23,7 @@ private:
     Action rename();
     Action titleButton();
     Action busFault();
+    Action remote();
 
     std::string number(int lo, int hi) { return std::to_string(random_.between(lo, hi)); }
     std::string nameText();

@@ -42,7 +42,7 @@ void pause(int ms) {
 
 bool ActionRunner::run(const Action& action) {
     const std::string& verb = action.verb;
-    if (verb != "bus" && verb != "heal")
+    if (verb != "bus" && verb != "heal" && verb != "remote")
         show();
     if (verb == "click")
         return click(action);
@@ -62,6 +62,8 @@ bool ActionRunner::run(const Action& action) {
         return bus(action);
     if (verb == "heal")
         return heal();
+    if (verb == "remote")
+        return remote(action);
     if (verb == "check")
         return check();
     note_("unknown action: " + action.text());
@@ -171,6 +173,19 @@ bool ActionRunner::bus(const Action& action) {
     }
     if (code != 0)
         note_("the bus tool ended with " + std::to_string(code));
+    return true;
+}
+
+// A refusal (a greyed control, a unit not plugged in) is the panel's right
+// answer; only a lumoractl that does not end is a fault.
+bool ActionRunner::remote(const Action& action) {
+    const int code = remote_.run(action.words);
+    if (code < 0) {
+        note_("lumoractl did not end within its time: " + action.text());
+        return false;
+    }
+    if (code == 3)
+        note_("lumoractl: no answer from the panel within 1 s");
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "Action.h"
 #include "BusControl.h"
 #include "PanelWindow.h"
+#include "RemoteControl.h"
 
 #include <functional>
 #include <string>
@@ -15,8 +16,13 @@ public:
     using Note = std::function<void(const std::string&)>;
 
     // A failed check saves the screen to screenFile.
-    ActionRunner(PanelWindow& window, BusControl& bus, Note note, std::string screenFile)
-        : window_(window), bus_(bus), note_(std::move(note)), screenFile_(std::move(screenFile)) {}
+    ActionRunner(PanelWindow& window, BusControl& bus, RemoteControl& remote, Note note,
+                 std::string screenFile)
+        : window_(window),
+          bus_(bus),
+          remote_(remote),
+          note_(std::move(note)),
+          screenFile_(std::move(screenFile)) {}
 
     // False when the action found a fault (the window did not answer, the
     // bus tool hung) or is unknown; the note says what.
@@ -41,6 +47,7 @@ private:
     bool rename(const Action& action);
     bool titleButton(const Action& action);
     bool bus(const Action& action);
+    bool remote(const Action& action);
     bool heal();
     bool check();
     // Presses the shade button; the window's new height, or 0 when it kept
@@ -50,6 +57,7 @@ private:
 
     PanelWindow& window_;
     BusControl& bus_;
+    RemoteControl& remote_;
     Note note_;
     std::string screenFile_;
 };

@@ -94,14 +94,21 @@ bool Session::setUp() {
                                         world_.file("bus-tool.log"));
     if (!bus_->makeTwoUnits())
         return fail("the bus tool could not set up two units");
+    remotePort_ = RemoteControl::freePort();
+    if (remotePort_ == 0)
+        return fail("no free port on 127.0.0.1 for the remote control");
+    remote_ = std::make_unique<RemoteControl>(options_.lumoractl, remotePort_, world_.environment(),
+                                              world_.file("remote.log"));
     runner_ = std::make_unique<ActionRunner>(
-        window_, *bus_, [this](const std::string& text) { log_.note(elapsed(), text); },
+        window_, *bus_, *remote_, [this](const std::string& text) { log_.note(elapsed(), text); },
         world_.file("screen.ppm"));
     return true;
 }
 
 bool Session::startPanel() {
-    if (!panel_.start({options_.panel}, world_.environment(), world_.file("panel.log")))
+    log_.note(0, "remote control on port " + std::to_string(remotePort_));
+    if (!panel_.start({options_.panel, "--osc-port", std::to_string(remotePort_)},
+                      world_.environment(), world_.file("panel.log")))
         return fail("cannot start " + options_.panel);
     for (int waited = 0; waited < kWindowWaitMs; waited += 100) {
         if (!panel_.running())

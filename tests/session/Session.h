@@ -4,6 +4,7 @@
 #include "ActionRunner.h"
 #include "BusControl.h"
 #include "PanelWindow.h"
+#include "RemoteControl.h"
 #include "SessionOptions.h"
 #include "SessionWorld.h"
 #include "Subprocess.h"
@@ -13,8 +14,8 @@
 #include <memory>
 #include <string>
 
-// One random session against a running panel: its world, display and bus set
-// up, the actions done (drawn from the seed or read from a log) with the bus
+// One random session against a running panel: its world, display, bus and
+// remote control set up, the actions done (drawn from the seed or read from a log) with the bus
 // made healthy and the window's answer checked every 10 s, then the end:
 // the panel alive, ended by SIGTERM with status 0, no sanitizer report, the
 // bus file whole with both units and the name typed last.
@@ -49,6 +50,8 @@ private:
     ActionLog log_;
     std::string logPath_;
     std::unique_ptr<BusControl> bus_;
+    int remotePort_ = 0;
+    std::unique_ptr<RemoteControl> remote_;
     PanelWindow window_;
     std::unique_ptr<ActionRunner> runner_;
     Subprocess panel_;

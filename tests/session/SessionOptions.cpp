@@ -18,9 +18,11 @@ bool toNumber(const std::string& text, uint64_t& value) {
 
 const char* SessionOptions::usage() {
     return "usage: panel_session [--seconds N] [--seed S] [--log FILE] [--replay FILE]\n"
-           "                     [--panel PATH] [--tvcbus PATH] [--display NAME] [--keep]\n"
-           "Starts lumora_panel on a private X server with a window manager and a bus of\n"
-           "two units, and does random things to it for N seconds (default 60). The seed\n"
+           "                     [--panel PATH] [--tvcbus PATH] [--lumoractl PATH]\n"
+           "                     [--display NAME] [--keep]\n"
+           "Starts lumora_panel on a private X server with a window manager, a bus of two\n"
+           "units and remote control on a free port, and does random things to it (clicks,\n"
+           "keys, bus faults, lumoractl commands) for N seconds (default 60). The seed\n"
            "is printed first; the same seed gives the same actions. --log writes the\n"
            "action log, --replay runs the actions of such a log at their times.\n"
            "--display uses that X server instead of a private one. --keep keeps the\n"
@@ -49,6 +51,8 @@ bool SessionOptions::parse(int argc, char* argv[], std::string& error) {
             panel = value;
         } else if (option == "--tvcbus") {
             tvcbus = value;
+        } else if (option == "--lumoractl") {
+            lumoractl = value;
         } else if (option == "--log") {
             log = value;
         } else if (option == "--replay") {

@@ -9,6 +9,7 @@ struct SessionOptions {
     bool seedGiven = false;
     std::string panel;
     std::string tvcbus;
+    std::string lumoractl;
     std::string log;
     std::string replay;
     std::string display;

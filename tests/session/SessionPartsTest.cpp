@@ -31,7 +31,8 @@ TEST(SessionRandomTest, ASeedGivesTheSameNumbersOnEveryMachine) {
 
 TEST(ActionPickerTest, OneSeedOneSequenceOfActionsThatReadBackAsWritten) {
     ActionPicker first(7), second(7), other(8);
-    const std::set<std::string> verbs{"click", "menu", "drag", "key", "rename", "title", "bus"};
+    const std::set<std::string> verbs{"click",  "menu",  "drag", "key",
+                                      "rename", "title", "bus",  "remote"};
     std::set<std::string> seen;
     bool differs = false;
     for (int i = 0; i < 2000; ++i) {

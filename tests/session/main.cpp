@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
     SessionOptions options;
     options.panel = LUMORA_PANEL;
     options.tvcbus = LUMORA_TVCBUS;
+    options.lumoractl = LUMORA_LUMORACTL;
     std::string error;
     if (!options.parse(argc, argv, error)) {
         std::fprintf(stderr, "panel_session: %s\n%s", error.c_str(), SessionOptions::usage());

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The session's remote control of the panel: lumoractl run against the port
+// the panel listens on, with the session's environment, each run bounded.
+class RemoteControl {
+public:
+    RemoteControl(std::string tool, int port, std::vector<std::string> env, std::string outputFile)
+        : tool_(std::move(tool)),
+          port_(port),
+          env_(std::move(env)),
+          outputFile_(std::move(outputFile)) {}
+
+    // lumoractl's exit code (0 done, 1 refused, 3 no answer within 1 s), -1
+    // when it did not end in time.
+    int run(const std::vector<std::string>& args);
+
+    // A port on 127.0.0.1 that no one holds now, 0 when none can be had.
+    static int freePort();
+
+private:
+    std::string tool_;
+    int port_;
+    std::vector<std::string> env_;
+    std::string outputFile_;
+};
