@@ -198,6 +198,7 @@ void MainWindow::setShade(bool on) {
         shade_ = std::make_unique<WinShadeComp>(*unit_, *state_);
         shadeBase_.clear();
         mainComp_->collectMix(shadeBase_);
+        shadeUnit_ = unit_->selectedUnitPath();
         setContentNonOwned(shade_.get(), false);
         return;
     }
@@ -209,10 +210,16 @@ void MainWindow::setShade(bool on) {
 
 // Remote commands set the main component, off screen while the strip is
 // shown: the strip takes the values they changed there, and keeps its own
-// for the rest, which the user may have moved since.
+// for the rest, which the user may have moved since. Another unit chosen is
+// read by the strip itself: the main component reads it only after the turn.
 void MainWindow::showRemoteChanges() {
     if (shade_ == nullptr)
         return;
+    if (unit_->selectedUnitPath() != shadeUnit_) {
+        shadeUnit_ = unit_->selectedUnitPath();
+        shade_->refreshFromUnit();
+        return;
+    }
     juce::PropertySet now;
     mainComp_->collectMix(now);
     juce::PropertySet strip;

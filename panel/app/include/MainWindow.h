@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 // The panel's one window: a skinned title bar with the window-shade,
 // always-on-top and minimise buttons, and as content either the main
@@ -83,6 +84,8 @@ private:
     std::unique_ptr<WinShadeComp> shade_;
     // The main component's values as the strip last took them.
     juce::PropertySet shadeBase_;
+    // The unit the strip last read.
+    std::string shadeUnit_;
     // Gone before the main component whose controls it moves.
     std::unique_ptr<RemoteHost> remote_;
     myButtonStyle shadeLook_;

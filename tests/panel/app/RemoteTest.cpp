@@ -184,6 +184,25 @@ TEST_F(RemoteTest, TheShadeStripShowsWhatRemoteCommandsSet) {
     EXPECT_NEAR(window_->getMainComp().getHeadphoneKnob().getValue(), 40.0, 1.0);
 }
 
+// Another unit chosen remotely under the strip: the strip reads that unit.
+TEST_F(RemoteTest, TheShadeStripFollowsAUnitChosenRemotely) {
+    setUnitKey(2, "Present", "1");
+    setUnitKey(2, "Mute6.0", "0x0070");
+    open();
+    server_->onTurn = [this] { window_->showRemoteChanges(); };
+    window_->getShadeButton().setToggleState(true);
+    pump(100);
+    WinShadeComp* strip = window_->getWinShade();
+    ASSERT_NE(strip, nullptr);
+    EXPECT_FALSE(strip->getMainMuteButton().getToggleState());
+    client_->send(juce::OSCMessage("/lumora/unit/select", 2));
+    ASSERT_TRUE(pumpUntil([&] { return model_.SelectedUnit == 1u; }));
+    EXPECT_TRUE(pumpUntil([&] { return strip->getMainMuteButton().getToggleState(); }));
+    pump(200);
+    EXPECT_TRUE(strip->getMainMuteButton().getToggleState()) << "and stays as the unit has it";
+    EXPECT_EQ(unitKey(2, "Mute6.0"), "0x0070");
+}
+
 TEST_F(RemoteTest, WhatAUserCannotMoveIsRefusedToSubscribers) {
     MainComp& comp = open();
     client_->send(juce::OSCMessage("/lumora/subscribe", client_->port()));
