@@ -12,6 +12,9 @@ UpdaterWindow::UpdaterWindow(FwdlApi& api, bool onDesktop)
     setTitleBarButtonsRequired(juce::DocumentWindow::closeButton, false);
     setContentNonOwned(&content_, true);
     setResizable(false, false);
+    // The drawn edge needs no shadow; on Windows (under wine) destroying the
+    // shadow's windows at exit hung the updater.
+    setDropShadowEnabled(false);
     if (onDesktop) {
         centreWithSize(getWidth(), getHeight());
         addToDesktop();

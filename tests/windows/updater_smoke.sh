@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Smoke run of lumora_update.exe under wine on the X server in $DISPLAY: the
 # window (wine has no 1394 driver, so it lists no unit), its screenshot
-# checked, and a clean close, which asks nothing while no update runs.
+# checked, and a clean close, which asks nothing while no update runs, once
+# after the screenshot and once right after a second start.
 #   updater_smoke.sh BIN_DIR OUT_DIR    (WINEPREFIX set by the caller)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -48,17 +49,35 @@ geometry=$(window_geometry "$caption")
 import -window root -crop "$geometry" +repage "$out/updater.png"
 /usr/bin/python3 "$here/updater_check.py" "$out/updater.png"
 
-# Asked to close its window, the updater ends on its own with success.
-"$wine" taskkill /im lumora_update.exe >/dev/null 2>&1
-waited=0
-while kill -0 "$updater" 2>/dev/null; do
-  if [ $waited -ge $((limit * 10)) ]; then
-    echo "updater_smoke: the updater did not close within $limit s" >&2
+# Asked to close its windows, the updater ends on its own with success. The
+# request reaches JUCE's hidden message window too, which must survive it.
+close_updater() {
+  "$wine" taskkill /im lumora_update.exe >/dev/null 2>&1
+  local waited=0
+  while kill -0 "$updater" 2>/dev/null; do
+    if [ $waited -ge $((limit * 10)) ]; then
+      echo "updater_smoke: the updater did not close within $limit s ($1)" >&2
+      exit 1
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  local status=0
+  wait $updater || status=$?
+  if [ $status -ne 0 ]; then
+    echo "updater_smoke: the updater ended with $status ($1)" >&2
     exit 1
   fi
-  sleep 0.1
-  waited=$((waited + 1))
-done
+}
+close_updater "after the screenshot"
+
+# Again, asked as soon as its window shows.
+"$wine" lumora_update.exe >>"$out/updater.log" 2>&1 &
+updater=$!
+if ! wait_until window_shown; then
+  echo "updater_smoke: no \"$caption\" window within $limit s at the second start" >&2
+  exit 1
+fi
+close_updater "as soon as its window showed"
 trap - EXIT
-wait $updater
 echo "updater_smoke: window $geometry and close passed ($out/updater.png)"
