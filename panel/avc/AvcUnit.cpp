@@ -65,6 +65,21 @@ void AvcUnit::rememberFailed(const std::vector<uint8_t>& key, const std::vector<
 
 // Only while the unit they were meant for is selected: the name commands
 // select other units for a moment, and their answers must not carry these.
+void AvcUnit::addDeferred(Deferred& sender) {
+    deferred_.push_back(&sender);
+}
+
+void AvcUnit::removeDeferred(Deferred& sender) {
+    deferred_.erase(std::remove(deferred_.begin(), deferred_.end(), &sender), deferred_.end());
+}
+
+// A move made just before a read-back would otherwise wait in its sender while
+// the read-back sets the control back to the unit's older value: it was lost.
+void AvcUnit::sendDeferred() {
+    for (Deferred* sender : deferred_)
+        sender->sendNow();
+}
+
 void AvcUnit::resendFailed() {
     if (failed_.empty() || resending_ || selectedUnitPath() != failedUnit_)
         return;

@@ -2,7 +2,16 @@
 
 #include "AvcUnit.h"
 
+delayAVC::delayAVC(AvcUnit& unit) : unit_(unit) {
+    unit_.addDeferred(*this);
+}
+
 delayAVC::~delayAVC() {
+    sendNow();
+    unit_.removeDeferred(*this);
+}
+
+void delayAVC::sendNow() {
     if (isTimerRunning())
         timerCallback();
 }

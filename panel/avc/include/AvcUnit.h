@@ -66,6 +66,18 @@ public:
     // Names the selected unit across selections: its device path.
     std::string selectedUnitPath() const;
 
+    // A sender that holds a move back for a few milliseconds (a knob's or a
+    // fader's); a read-back has it send the move first.
+    class Deferred {
+    public:
+        virtual void sendNow() = 0;
+
+    protected:
+        ~Deferred() = default;
+    };
+    void addDeferred(Deferred& sender);
+    void removeDeferred(Deferred& sender);
+
     // Brackets one read-back of controls from the unit: once a command of it
     // times out, its other commands fail at once and the controls take their
     // defaults. The next refresh tries the unit again.
@@ -73,6 +85,7 @@ public:
     public:
         // Moves that have not reached the unit go first, so the read-back finds them.
         explicit Refresh(AvcUnit& unit) : gate_(unit.gate_) {
+            unit.sendDeferred();
             if (!gate_.refreshing())
                 unit.readBackIncomplete_ = false;
             gate_.beginRefresh();
@@ -104,6 +117,8 @@ protected:
     virtual DWORD transmit(PTVC_AVC_REQUEST request, PTVC_AVC_RESPONSE response);
 
 private:
+    void sendDeferred();
+
     enum SubCommand : uint8_t {
         Phono = 0,
         Phantom = 1,
@@ -139,6 +154,7 @@ private:
     AvcTimeoutGate gate_;
     // Failed controls of one unit, oldest first; a failure on another unit replaces them.
     std::vector<Failed> failed_;
+    std::vector<Deferred*> deferred_;
     std::string failedUnit_;
     bool resending_ = false;
     // The last command failed because the unit timed out (or was held back after that).

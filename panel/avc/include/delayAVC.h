@@ -1,20 +1,24 @@
 #pragma once
-#include <juce_events/juce_events.h>
+#include "AvcUnit.h"
 
-class AvcUnit;
+#include <juce_events/juce_events.h>
 
 // Defers one knob or fader command: each request replaces the pending one and
 // restarts a 10 ms timer, so a burst of moves sends only the value that stands
 // 10 ms after the last of them. A value still waiting when the sender goes
-// (the strip closed or the panel quit right after a turn) is sent then.
-class delayAVC : private juce::Timer {
+// (the strip closed or the panel quit right after a turn) is sent then, and
+// so is one still waiting when the unit is read back.
+class delayAVC : public AvcUnit::Deferred, private juce::Timer {
 public:
     enum Kind { Fader = 1, Pan = 2, Gain = 3, LevelKnob = 4, MainFader = 5 };
 
-    explicit delayAVC(AvcUnit& unit) : unit_(unit) {}
+    explicit delayAVC(AvcUnit& unit);
     ~delayAVC() override;
+    delayAVC(const delayAVC&) = delete;
+    delayAVC& operator=(const delayAVC&) = delete;
 
     void request(int kind, int block, int channel, double value);
+    void sendNow() override;
 
 private:
     void timerCallback() override;

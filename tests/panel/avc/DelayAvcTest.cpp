@@ -39,6 +39,26 @@ TEST_F(DelayAvcTest, BurstSendsOnlyTheLastValueAfterTenMilliseconds) {
     EXPECT_TRUE(sentFrames().empty()) << "the timer stopped after sending";
 }
 
+// A move made just before a read-back used to wait out its 10 ms while the
+// read-back set the control back to the unit's older value.
+TEST_F(DelayAvcTest, AMoveStillWaitingGoesOutBeforeAReadBack) {
+    delayAVC sender(unit_);
+    sender.request(delayAVC::Fader, 1, 2, 201.0);
+    {
+        const AvcUnit::Refresh refresh(unit_);
+        std::vector<std::vector<uint8_t>> frames = sentFrames();
+        ASSERT_EQ(frames.size(), 1u) << "sent as the read-back begins";
+        EXPECT_EQ(frames[0], (std::vector<uint8_t>{0x00, 0x08, 0xB8, 0x81, 0x03, 0x10, 0x02, 0x02,
+                                                   0x02, 0x02, 0xE5, 0x00}));
+        int value = 0;
+        ASSERT_TRUE(unit_.GetVolume(1, 2, value));
+        EXPECT_EQ(value, 201) << "the read-back finds the move";
+    }
+    sentFrames();
+    pump(50);
+    EXPECT_TRUE(sentFrames().empty()) << "and it is not sent again";
+}
+
 TEST_F(DelayAvcTest, EachKindCallsItsBuilder) {
     delayAVC sender(unit_);
     const struct {
