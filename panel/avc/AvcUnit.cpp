@@ -291,5 +291,6 @@ int AvcUnit::GetUnitCount() {
 }
 
 bool AvcUnit::SelectUnit(int index) {
+    sendDeferred();
     return index >= 0 && model_.SelectUnit(DWORD(index));
 }

@@ -48,6 +48,7 @@ public:
     bool GetUnitName(int unitIndex, char* buffer);
 
     int GetUnitCount();
+    // Moves still held back go to the unit they were made on before the switch.
     bool SelectUnit(int index);
     // The panel now shows this many units: the unit watch reports a change
     // whenever the count differs from it, also one that came and went while

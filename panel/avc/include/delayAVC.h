@@ -7,7 +7,7 @@
 // restarts a 10 ms timer, so a burst of moves sends only the value that stands
 // 10 ms after the last of them. A value still waiting when the sender goes
 // (the strip closed or the panel quit right after a turn) is sent then, and
-// so is one still waiting when the unit is read back.
+// so is one still waiting when the unit is read back or another is chosen.
 class delayAVC : public AvcUnit::Deferred, private juce::Timer {
 public:
     enum Kind { Fader = 1, Pan = 2, Gain = 3, LevelKnob = 4, MainFader = 5 };

@@ -1,6 +1,7 @@
 #include "AvcFrameLog.h"
 #include "AvcUnit.h"
 #include "SimBusTest.h"
+#include "SimUnitSettings.h"
 #include "delayAVC.h"
 
 #include <juce_events/juce_events.h>
@@ -57,6 +58,22 @@ TEST_F(DelayAvcTest, AMoveStillWaitingGoesOutBeforeAReadBack) {
     sentFrames();
     pump(50);
     EXPECT_TRUE(sentFrames().empty()) << "and it is not sent again";
+}
+
+// A move still waiting when another unit is chosen belongs to the unit it
+// was made on; it used to go out 10 ms later to the newly chosen one.
+TEST_F(DelayAvcTest, AMoveStillWaitingGoesToItsOwnUnitWhenAnotherIsChosen) {
+    setUnitKey(2, "Present", "1");
+    ASSERT_EQ(unit_.GetUnitCount(), 2);
+    const std::string untouched = unitKey(2, "Volume3.2");
+    delayAVC sender(unit_);
+    sender.request(delayAVC::Fader, 1, 2, 201.0);
+    ASSERT_TRUE(unit_.SelectUnit(1));
+    pump(50);
+    SimUnitSettings::instance().flush();
+    EXPECT_EQ(unitKey(1, "Volume3.2"), "0xE500");
+    EXPECT_EQ(unitKey(2, "Volume3.2"), untouched);
+    EXPECT_EQ(sentFrames().size(), 1u) << "sent once, before the switch";
 }
 
 TEST_F(DelayAvcTest, EachKindCallsItsBuilder) {
