@@ -12,6 +12,8 @@ out=$(mkdir -p "$2" && cd "$2" && pwd)
 wine=/usr/lib/wine/wine64
 limit=90
 rm -f "$out"/*.png "$out"/*.log
+# shellcheck source=tests/windows/smoke_common.sh
+source "$here/smoke_common.sh"
 
 # Waits, within the limit and while the first panel runs, until its log
 # holds the line.
@@ -26,11 +28,6 @@ wait_for_line() {
     sleep 0.1
     waited=$((waited + 1))
   done
-}
-
-# The geometry "WxH+X+Y" of the top-level X window with the name.
-window_geometry() {
-  xwininfo -root -tree | sed -n "s/^ *0x[0-9a-f]* \"$1\": ([^)]*)  *\([0-9]*x[0-9]*+[0-9-]*+[0-9-]*\).*/\1/p" | head -1
 }
 
 : >"$out/first.log"
@@ -69,16 +66,6 @@ timeout "$limit" "$wine" lumora_panel.exe >"$out/second.log" 2>&1
 wait_for_line "another instance started"
 
 # Asked to close its window, the panel ends on its own with success.
-"$wine" taskkill /im lumora_panel.exe >/dev/null 2>&1
-waited=0
-while kill -0 $first 2>/dev/null; do
-  if [ $waited -ge $((limit * 10)) ]; then
-    echo "panel_smoke: the panel did not close within $limit s" >&2
-    exit 1
-  fi
-  sleep 0.1
-  waited=$((waited + 1))
-done
+close_program lumora_panel.exe "$first" "the first panel"
 trap - EXIT
-wait $first
 echo "panel_smoke: window $geometry, remote control on port $port, hand-over and close passed ($out/panel.png)"

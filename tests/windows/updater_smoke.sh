@@ -12,11 +12,8 @@ wine=/usr/lib/wine/wine64
 limit=90
 caption="LUMORA Firmware Update"
 rm -f "$out/updater.png" "$out/updater.log"
-
-# The geometry "WxH+X+Y" of the top-level X window with the name.
-window_geometry() {
-  xwininfo -root -tree | sed -n "s/^ *0x[0-9a-f]* \"$1\": ([^)]*)  *\([0-9]*x[0-9]*+[0-9-]*+[0-9-]*\).*/\1/p" | head -1
-}
+# shellcheck source=tests/windows/smoke_common.sh
+source "$here/smoke_common.sh"
 
 window_shown() {
   test -n "$(window_geometry "$caption")"
@@ -51,25 +48,7 @@ import -window root -crop "$geometry" +repage "$out/updater.png"
 
 # Asked to close its windows, the updater ends on its own with success. The
 # request reaches JUCE's hidden message window too, which must survive it.
-close_updater() {
-  "$wine" taskkill /im lumora_update.exe >/dev/null 2>&1
-  local waited=0
-  while kill -0 "$updater" 2>/dev/null; do
-    if [ $waited -ge $((limit * 10)) ]; then
-      echo "updater_smoke: the updater did not close within $limit s ($1)" >&2
-      exit 1
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  local status=0
-  wait $updater || status=$?
-  if [ $status -ne 0 ]; then
-    echo "updater_smoke: the updater ended with $status ($1)" >&2
-    exit 1
-  fi
-}
-close_updater "after the screenshot"
+close_program lumora_update.exe "$updater" "after the screenshot"
 
 # Again, asked as soon as its window shows.
 "$wine" lumora_update.exe >>"$out/updater.log" 2>&1 &
@@ -78,6 +57,6 @@ if ! wait_until window_shown; then
   echo "updater_smoke: no \"$caption\" window within $limit s at the second start" >&2
   exit 1
 fi
-close_updater "as soon as its window showed"
+close_program lumora_update.exe "$updater" "as soon as its window showed"
 trap - EXIT
 echo "updater_smoke: window $geometry and close passed ($out/updater.png)"
