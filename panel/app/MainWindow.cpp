@@ -48,6 +48,7 @@ MainWindow::MainWindow(CDeviceModel& model, bool onDesktop)
         if (remembered_->alwaysOnTop)
             topButton_.setToggleState(true);
         remote_ = std::make_unique<RemoteHost>(*mainComp_);
+        remote_->onTurnStart([this] { takeShadeMoves(); });
         remote_->onTurn([this] { showRemoteChanges(); });
         remote_->overlayValues([this](juce::PropertySet& mix) { addShadeValues(mix); });
         mainComp_->onRemoteControl = [this] { remote_->showDialog(); };
@@ -206,6 +207,21 @@ void MainWindow::setShade(bool on) {
     setContentNonOwned(mainComp_.get(), false);
     shade_.reset();
     mainComp_->refreshFromUnit();
+}
+
+// The strip talks to the unit directly; the commands of a remote turn start
+// from its values (a mix saved holds them, a control set back to where the
+// main component had it still moves), and the moves are a step to undo.
+void MainWindow::takeShadeMoves() {
+    if (shade_ == nullptr || !mainComp_->isEnabled() || unit_->selectedUnitPath() != shadeUnit_)
+        return;
+    juce::PropertySet mix;
+    mainComp_->collectMix(mix);
+    shade_->saveState(mix);
+    mainComp_->applyMix(mix);
+    mainComp_->getHistory().recordChange();
+    shadeBase_.clear();
+    mainComp_->collectMix(shadeBase_);
 }
 
 // Remote commands set the main component, off screen while the strip is

@@ -92,6 +92,8 @@ void RemoteServer::handleAsyncUpdate() {
     if (due_.empty())
         for (const RemoteCommand& command : inbox_.take())
             due_.push_back(command);
+    if (onTurnStart)
+        onTurnStart();
     RemoteTarget::runTurn(due_, *this);
     if (onTurn)
         onTurn();

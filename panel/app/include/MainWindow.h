@@ -56,6 +56,9 @@ public:
     // None for a window off the desktop.
     RemoteHost* getRemote() { return remote_.get(); }
     WinShadeComp* getWinShade() { return shade_.get(); }
+    // Before a turn of remote commands: the main component, off screen while the
+    // strip is shown, takes what the user moved on the strip.
+    void takeShadeMoves();
     // After a turn of remote commands: the strip, when shown, takes what they set.
     void showRemoteChanges();
     // What remote clients are told: the strip's values over the main component's.

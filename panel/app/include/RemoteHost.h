@@ -18,7 +18,8 @@ public:
     // Listens on this port for this run; false when the port cannot be had.
     bool listen(int port);
     int getPort() const { return server_.getPort(); }
-    // Called after each turn of remote commands, which may have changed the panel.
+    // Called before and after each turn of remote commands, which may change the panel.
+    void onTurnStart(std::function<void()> callback) { server_.onTurnStart = std::move(callback); }
     void onTurn(std::function<void()> callback) { server_.onTurn = std::move(callback); }
     // Changes the values that clients are told after they are read from the panel.
     void overlayValues(std::function<void(juce::PropertySet&)> overlay) {

@@ -34,7 +34,8 @@ public:
     bool listen(int port);
     void stop();
     int getPort() const { return port_; }
-    // Called after each turn of commands, on the message thread.
+    // Called before and after each turn of commands, on the message thread.
+    std::function<void()> onTurnStart;
     std::function<void()> onTurn;
 
     bool setControl(const RemoteControl& control, int value) override;

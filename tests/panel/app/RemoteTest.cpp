@@ -3,6 +3,9 @@
 // the moves are undoable, subscribers hear every change, and floods and
 // malformed packets cost nothing.
 #include "MainWindow.h"
+#include "MixFile.h"
+#include "MixKeys.h"
+#include "MixMod.h"
 #include "PanelTest.h"
 #include "RemoteHost.h"
 #include "RemotePanel.h"
@@ -182,6 +185,36 @@ TEST_F(RemoteTest, TheShadeStripShowsWhatRemoteCommandsSet) {
     EXPECT_TRUE(window_->getMainComp().getMixer().getMain().isMuted());
     EXPECT_NEAR(window_->getMainComp().getMixer().getMain().getFader(), 150.0, 1.0);
     EXPECT_NEAR(window_->getMainComp().getHeadphoneKnob().getValue(), 40.0, 1.0);
+}
+
+// The strip talks to the unit directly; remote commands start from what it
+// shows. They used to start from the main component's older values: a mix
+// saved lacked the strip's moves, and a control set back to where the main
+// component had it never moved.
+TEST_F(RemoteTest, RemoteCommandsStartFromWhatTheStripShows) {
+    open();
+    server_->onTurnStart = [this] { window_->takeShadeMoves(); };
+    server_->onTurn = [this] { window_->showRemoteChanges(); };
+    window_->getShadeButton().setToggleState(true);
+    pump(100);
+    WinShadeComp* strip = window_->getWinShade();
+    ASSERT_NE(strip, nullptr);
+    strip->getMainMuteButton().setToggleState(true);
+    strip->getMainKnob().setValue(150.0);
+    ASSERT_TRUE(pumpUntil([&] { return unitKey(1, "Mute6.0") == "0x0070"; }));
+
+    client_->send(juce::OSCMessage("/lumora/main/mute", 0));
+    EXPECT_TRUE(pumpUntil([&] { return unitKey(1, "Mute6.0") != "0x0070"; }));
+    EXPECT_FALSE(strip->getMainMuteButton().getToggleState());
+
+    const juce::File saved(dir_.file("strip.imx"));
+    client_->send(juce::OSCMessage("/lumora/mix/save", juce::String(saved.getFullPathName())));
+    ASSERT_TRUE(pumpUntil([&] { return saved.existsAsFile(); }));
+    juce::PropertySet mix;
+    ASSERT_TRUE(MixFile::load(saved, mix));
+    EXPECT_EQ(MixKeys::readNumber(mix, MixMod::kMixKeys[MixMod::MainFader], 0), 150.0);
+    EXPECT_FALSE(MixKeys::readSwitch(mix, MixMod::kMixKeys[MixMod::MainMute], 0));
+    EXPECT_EQ(strip->getMainKnob().getValue(), 150.0) << "the strip keeps its knob";
 }
 
 // Another unit chosen remotely under the strip: the strip reads that unit.
