@@ -189,7 +189,7 @@ void MainComp::configChange() {
 
 void MainComp::actionListenerCallback(const juce::String& message) {
     if (message == "Phono")
-        unit_.SetPhono(phono_.getToggleState());
+        phonoSender_.send();
     else if (message == "UnitChange")
         refreshFromUnit();
     else if (message == "ConfigChange")

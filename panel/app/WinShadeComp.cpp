@@ -136,7 +136,7 @@ void WinShadeComp::loadState(const juce::PropertySet& mix) {
 
 void WinShadeComp::actionListenerCallback(const juce::String& message) {
     if (message == "Phono")
-        unit_.SetPhono(phono_.getToggleState());
+        phonoSender_.send();
     else if (message == "MainMute")
-        unit_.SetMute(4, 0, mainMute_.getToggleState());
+        muteSender_.send();
 }

@@ -58,7 +58,7 @@ void MuteButton::setTooltip(const juce::String& text) {
 }
 
 void MuteButton::actionListenerCallback(const juce::String&) {
-    unit_.SetMute(address_, side_, button_.getToggleState());
+    sender_.send();
     sendActionMessage(button_.getName());
 }
 

@@ -103,7 +103,7 @@ void MixMod::showNoLevels() {
 
 void MixMod::actionListenerCallback(const juce::String& message) {
     if (message == "MixBypass")
-        applyBypass(bypass_.getToggleState());
+        bypassSender_.send();
 }
 
 // The main fader stays live in bypass: it is the only level control left.

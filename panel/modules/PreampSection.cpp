@@ -87,9 +87,9 @@ void PreampSection::setLinearDrag(bool linear) {
 
 void PreampSection::actionListenerCallback(const juce::String& message) {
     if (message == "48v")
-        unit_.SetPhantom(channel_, phantom_.getToggleState());
+        phantomSender_.send();
     else if (message == "Limiter")
-        unit_.SetLimiter(channel_, limiter_.getToggleState());
+        limiterSender_.send();
     else if (message == "Boost")
-        unit_.SetBoost(channel_, boost_.getToggleState());
+        boostSender_.send();
 }

@@ -10,6 +10,7 @@
 #include "ReadoutHost.h"
 #include "ValueReadout.h"
 #include "SkinBackdrop.h"
+#include "SwitchSender.h"
 #include "UnitSelect.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
@@ -161,4 +162,6 @@ private:
     MixHistory history_;
     GestureWatch gestures_;
     ValueReadout readout_;
+    SwitchSender phonoSender_{unit_, [this] { return phono_.getToggleState(); },
+                              [this](bool on) { unit_.SetPhono(on); }};
 };

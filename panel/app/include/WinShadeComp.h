@@ -3,6 +3,7 @@
 #include "KnobCtl.h"
 #include "NoDevice.h"
 #include "ReadoutHost.h"
+#include "SwitchSender.h"
 #include "ValueReadout.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
@@ -64,4 +65,8 @@ private:
     KnobCtl headphones_;
     NoDevice noDevice_{{kWidth / 2, kHeight / 2}};
     ValueReadout readout_;
+    SwitchSender phonoSender_{unit_, [this] { return phono_.getToggleState(); },
+                              [this](bool on) { unit_.SetPhono(on); }};
+    SwitchSender muteSender_{unit_, [this] { return mainMute_.getToggleState(); },
+                             [this](bool on) { unit_.SetMute(4, 0, on); }};
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include "SwitchSender.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
 
@@ -42,4 +43,6 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool muted_ = false;
+    SwitchSender sender_{unit_, [this] { return button_.getToggleState(); },
+                         [this](bool on) { unit_.SetMute(address_, side_, on); }};
 };

@@ -3,6 +3,7 @@
 #include "LevelReader.h"
 #include "MixKeys.h"
 #include "PollSchedule.h"
+#include "SwitchSender.h"
 #include "faderMod.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
@@ -80,4 +81,6 @@ private:
     juce::String tooltip_;
     PollSchedule schedule_;
     juce::VBlankAttachment frames_{this, [this] { frameArrived(); }};
+    SwitchSender bypassSender_{unit_, [this] { return bypass_.getToggleState(); },
+                               [this](bool on) { applyBypass(on); }};
 };

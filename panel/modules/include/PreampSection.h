@@ -1,6 +1,7 @@
 #pragma once
 #include "KnobCtl.h"
 #include "MixKeys.h"
+#include "SwitchSender.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
 
@@ -65,4 +66,10 @@ private:
     iButton limiter_;
     iButton boost_;
     KnobCtl knob_;
+    SwitchSender phantomSender_{unit_, [this] { return phantom_.getToggleState(); },
+                                [this](bool on) { unit_.SetPhantom(channel_, on); }};
+    SwitchSender limiterSender_{unit_, [this] { return limiter_.getToggleState(); },
+                                [this](bool on) { unit_.SetLimiter(channel_, on); }};
+    SwitchSender boostSender_{unit_, [this] { return boost_.getToggleState(); },
+                              [this](bool on) { unit_.SetBoost(channel_, on); }};
 };

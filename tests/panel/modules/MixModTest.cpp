@@ -1,5 +1,6 @@
 #include "MixMod.h"
 #include "ModuleTest.h"
+#include "SimUnitSettings.h"
 #include "TvcStatus.h"
 #include "preAmpMod.h"
 #include "wsPreAmp.h"
@@ -187,6 +188,28 @@ TEST_F(MixModTest, ARefreshOfAUnitThatAnswersTooLateLeavesTheMessageThreadWithin
     setUnitKey(1, "Volume6.0", "0xC900");
     mix.refreshFromUnit();
     EXPECT_EQ(mix.getMain().getFader(), 145.0) << "the next refresh asks the unit again";
+}
+
+// A mute set remotely at the panel's start, with the units' first read-back
+// still queued, was set back by it and the unit got "off" twice; so was a
+// bypass switched just before a read-back.
+TEST_F(MixModTest, ASwitchStillOnItsWayIsSentBeforeAReadBack) {
+    mix_.getMain().setMuted(true);
+    mix_.refreshFromUnit();
+    const Frames frames = sentFrames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames[0], (Frame{0x00, 0x08, 0xB8, 0x81, 0x06, 0x10, 0x02, 0x00, 0x01, 0x01, 0x70}));
+    pump();
+    EXPECT_TRUE(mix_.getMain().isMuted());
+    SimUnitSettings::instance().flush();
+    EXPECT_EQ(unitKey(1, "Mute6.0"), "0x0070");
+
+    mix_.getBypassButton().setToggleState(true);
+    mix_.refreshFromUnit();
+    pump();
+    EXPECT_TRUE(mix_.getBypassButton().getToggleState());
+    EXPECT_TRUE(state_.getMixBypass());
+    EXPECT_FALSE(mix_.getStrip(1).getLeft().getFaderSlider().isEnabled()) << "greyed as in bypass";
 }
 
 TEST_F(MixModTest, MixKeysAreWrittenInOrderAndMissingOnesLoadTheirDefaults) {

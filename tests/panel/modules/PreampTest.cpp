@@ -3,6 +3,8 @@
 #include "preAmpMod.h"
 #include "wsPreAmp.h"
 
+#include <algorithm>
+
 namespace {
 
 // A unit whose driver fails every gain STATUS and carries everything else.
@@ -47,6 +49,34 @@ TEST_F(PreampTest, SwitchesSendTheirVendorCommandsAtOnceInBothLayouts) {
     EXPECT_EQ(shade.getBoostButton().getBounds(), juce::Rectangle<int>(122, 45, 38, 38));
     EXPECT_EQ(shade.getKnob().getBounds(), juce::Rectangle<int>(20, 44, 43, 43));
     EXPECT_EQ(shade.getKnob().getTooltip(), "");
+}
+
+// A switch's command follows its click through the message queue. A read-back
+// in between used to set the switch back to the unit's older value and send
+// that; the click now goes out first. So does one made just before the strip goes.
+TEST_F(PreampTest, AClickStillOnItsWayReachesTheUnitBeforeAReadBackOrTheStripsEnd) {
+    const Frame phantomOn{0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x01, 0x02, 0x01};
+    preAmpMod preamp(unit_, 2);
+    preamp.getPhantomButton().setToggleState(true);
+    preamp.refreshFromUnit();
+    Frames frames = sentFrames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames[0], phantomOn);
+    EXPECT_TRUE(preamp.getPhantomButton().getToggleState()) << "the read-back found it";
+    pump();
+    EXPECT_TRUE(preamp.getPhantomButton().getToggleState());
+    frames = sentFrames();
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), phantomOn), 1)
+        << "the message sends the same state";
+    EXPECT_EQ(std::count(frames.begin(), frames.end(),
+                         Frame{0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x01, 0x02, 0x00}),
+              0);
+
+    {
+        wsPreAmp shade(unit_, 2);
+        shade.getBoostButton().setToggleState(true);
+    }
+    EXPECT_EQ(sentFrames(), (Frames{{0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x02, 0x02, 0x01}}));
 }
 
 TEST_F(PreampTest, AGainThatCannotBeReadMovesTheKnobTo0AndSendsIt) {

@@ -1,0 +1,22 @@
+#include "SwitchSender.h"
+
+SwitchSender::SwitchSender(AvcUnit& unit, std::function<bool()> state,
+                           std::function<void(bool)> send)
+    : unit_(unit), state_(std::move(state)), send_(std::move(send)) {
+    unit_.addDeferred(*this);
+}
+
+SwitchSender::~SwitchSender() {
+    sendNow();
+    unit_.removeDeferred(*this);
+}
+
+void SwitchSender::send() {
+    sent_ = state_();
+    send_(sent_);
+}
+
+void SwitchSender::sendNow() {
+    if (state_() != sent_)
+        send();
+}
