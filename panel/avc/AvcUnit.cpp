@@ -75,9 +75,12 @@ void AvcUnit::removeDeferred(Deferred& sender) {
 
 // A move made just before a read-back would otherwise wait in its sender while
 // the read-back sets the control back to the unit's older value: it was lost.
+// A switch sent may move knobs (Link pans the pair), whose senders then hold
+// those moves: a second round sends them.
 void AvcUnit::sendDeferred() {
-    for (Deferred* sender : deferred_)
-        sender->sendNow();
+    for (int round = 0; round < 2; ++round)
+        for (size_t i = 0; i < deferred_.size(); ++i)
+            deferred_[i]->sendNow();
 }
 
 void AvcUnit::resendFailed() {

@@ -124,8 +124,8 @@ void stChannel::actionListenerCallback(const juce::String& message) {
         right_.setMuted(left_.isMuted());
     else if (message == "MuteR" && linkOn)
         left_.setMuted(right_.isMuted());
-    else if (message == "Link" && linkOn != linked_)
-        applyLink(linkOn);
+    else if (message == "Link")
+        linkSender_.send();
 }
 
 // A unit with nothing remembered keeps its pans and mutes as they stand.

@@ -1,5 +1,6 @@
 #pragma once
 #include "MixKeys.h"
+#include "SwitchSender.h"
 #include "faderMod.h"
 #include "iButton.h"
 #include "myButtonStyle.h"
@@ -79,4 +80,9 @@ private:
         Side right;
     };
     std::map<std::string, Remembered> remembered_;
+    SwitchSender linkSender_{unit_, [this] { return link_.getToggleState(); },
+                             [this](bool on) {
+                                 if (on != linked_)
+                                     applyLink(on);
+                             }};
 };

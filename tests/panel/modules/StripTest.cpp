@@ -32,6 +32,22 @@ TEST_F(StripTest, LinkHardPansThePairAndRestoresItsPansAfterwards) {
     EXPECT_EQ(strip.getRight().getPan(), 140.0);
 }
 
+// A Link click still on its way when the unit is read back goes out first:
+// the read-back used to set Link back off, and the click was lost.
+TEST_F(StripTest, ALinkClickStillOnItsWayIsSentBeforeAReadBack) {
+    stChannel strip(unit_, state_, 1);
+    pump();
+    sentFrames();
+    strip.getLinkButton().setToggleState(true);
+    strip.refreshFromUnit();
+    const Frames frames = sentFrames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames[0], (Frame{0x00, 0x08, 0x00, 0x00, 0x13, 0xA2, 0x05, 0x01, 0x01}));
+    pump();
+    EXPECT_TRUE(strip.getLinkButton().getToggleState());
+    EXPECT_EQ(strip.getLeft().getPan(), 0.0) << "the pair is hard panned as linked";
+}
+
 TEST_F(StripTest, LinkedFadersAndMutesFollowEachOther) {
     stChannel strip(unit_, state_, 1);
     strip.getLinkButton().setToggleState(true);
