@@ -200,6 +200,8 @@ TEST_F(UpdaterLibraryTest, ARunStartsOnlyOnTheUnitThatWasChosen) {
     // Unit 1 goes, unit 2 comes: index 0 is another unit now.
     setUnitKey(1, "Present", "0");
     setUnitKey(2, "Present", "1");
+    // The library's simulated bus looks at the file at most once a millisecond.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
     UpdateRun run(Api());
     EXPECT_EQ(run.Start(units[0], file), TVCFWDL_STATUS_DEVICE_NOT_FOUND);
     EXPECT_EQ(driverKey("Stopped"), "0") << "nothing was sent";
