@@ -63,8 +63,6 @@ void AvcUnit::rememberFailed(const std::vector<uint8_t>& key, const std::vector<
     failed_.push_back({key, frame});
 }
 
-// Only while the unit they were meant for is selected: the name commands
-// select other units for a moment, and their answers must not carry these.
 void AvcUnit::addDeferred(Deferred& sender) {
     deferred_.push_back(&sender);
 }
@@ -83,6 +81,8 @@ void AvcUnit::sendDeferred() {
             deferred_[i]->sendNow();
 }
 
+// Only while the unit they were meant for is selected: the name commands
+// select other units for a moment, and their answers must not carry these.
 void AvcUnit::resendFailed() {
     if (failed_.empty() || resending_ || selectedUnitPath() != failedUnit_)
         return;
