@@ -63,12 +63,13 @@ void AvcUnit::rememberFailed(const std::vector<uint8_t>& key, const std::vector<
     failed_.push_back({key, frame});
 }
 
-void AvcUnit::addDeferred(Deferred& sender) {
-    deferred_.push_back(&sender);
+AvcUnit::Deferred::Deferred(AvcUnit& unit) : unit_(unit) {
+    unit_.deferred_.push_back(this);
 }
 
-void AvcUnit::removeDeferred(Deferred& sender) {
-    deferred_.erase(std::remove(deferred_.begin(), deferred_.end(), &sender), deferred_.end());
+AvcUnit::Deferred::~Deferred() {
+    std::vector<Deferred*>& senders = unit_.deferred_;
+    senders.erase(std::remove(senders.begin(), senders.end(), this), senders.end());
 }
 
 // A move made just before a read-back would otherwise wait in its sender while

@@ -2,13 +2,10 @@
 
 SwitchSender::SwitchSender(AvcUnit& unit, std::function<bool()> state,
                            std::function<void(bool)> send)
-    : unit_(unit), state_(std::move(state)), send_(std::move(send)) {
-    unit_.addDeferred(*this);
-}
+    : Deferred(unit), state_(std::move(state)), send_(std::move(send)) {}
 
 SwitchSender::~SwitchSender() {
     sendNow();
-    unit_.removeDeferred(*this);
 }
 
 void SwitchSender::send() {

@@ -2,13 +2,10 @@
 
 #include "AvcUnit.h"
 
-delayAVC::delayAVC(AvcUnit& unit) : unit_(unit) {
-    unit_.addDeferred(*this);
-}
+delayAVC::delayAVC(AvcUnit& unit) : Deferred(unit) {}
 
 delayAVC::~delayAVC() {
     sendNow();
-    unit_.removeDeferred(*this);
 }
 
 void delayAVC::sendNow() {

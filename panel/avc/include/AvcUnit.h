@@ -67,17 +67,21 @@ public:
     // Names the selected unit across selections: its device path.
     std::string selectedUnitPath() const;
 
-    // A sender that holds a move back for a few milliseconds (a knob's or a
-    // fader's); a read-back has it send the move first.
+    // A sender that may hold a move back (a knob's, a fader's, a switch's): a
+    // read-back or another unit chosen has it send the move first. It is known
+    // to the unit for as long as it lives; its own destructor sends what it holds.
     class Deferred {
     public:
+        Deferred(const Deferred&) = delete;
+        Deferred& operator=(const Deferred&) = delete;
         virtual void sendNow() = 0;
 
     protected:
-        ~Deferred() = default;
+        explicit Deferred(AvcUnit& unit);
+        ~Deferred();
+
+        AvcUnit& unit_;
     };
-    void addDeferred(Deferred& sender);
-    void removeDeferred(Deferred& sender);
 
     // Brackets one read-back of controls from the unit: once a command of it
     // times out, its other commands fail at once and the controls take their

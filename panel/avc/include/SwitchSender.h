@@ -12,15 +12,12 @@ class SwitchSender : public AvcUnit::Deferred {
 public:
     SwitchSender(AvcUnit& unit, std::function<bool()> state, std::function<void(bool)> send);
     virtual ~SwitchSender();
-    SwitchSender(const SwitchSender&) = delete;
-    SwitchSender& operator=(const SwitchSender&) = delete;
 
     // The switch's action message arrived: its state goes out.
     void send();
     void sendNow() override;
 
 private:
-    AvcUnit& unit_;
     std::function<bool()> state_;
     std::function<void(bool)> send_;
     // What last went out; a switch starts off, as the unit's state is read into it.

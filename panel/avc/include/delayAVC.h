@@ -14,8 +14,6 @@ public:
 
     explicit delayAVC(AvcUnit& unit);
     ~delayAVC() override;
-    delayAVC(const delayAVC&) = delete;
-    delayAVC& operator=(const delayAVC&) = delete;
 
     void request(int kind, int block, int channel, double value);
     void sendNow() override;
@@ -23,7 +21,6 @@ public:
 private:
     void timerCallback() override;
 
-    AvcUnit& unit_;
     int kind_ = 0;
     int block_ = 0;
     int channel_ = 0;
