@@ -7,8 +7,11 @@ namespace {
 constexpr int kWidth = 725;
 constexpr int kHeight = 620;
 
-const char* const kKeys[] = {"Tab",  "shift+Tab", "Left", "Right", "Up",     "Down",  "Prior",
-                             "Next", "Home",      "End",  "space", "Return", "Escape"};
+// Control with Z and Y undoes and redoes, with a digit recalls a snapshot, with Shift stores one.
+const char* const kKeys[] = {"Tab",    "shift+Tab",    "Left",         "Right",  "Up",
+                             "Down",   "Prior",        "Next",         "Home",   "End",
+                             "space",  "Return",       "Escape",       "ctrl+z", "ctrl+y",
+                             "ctrl+1", "ctrl+shift+1", "ctrl+shift+2", "ctrl+2"};
 const char* const kTitleButtons[] = {"AlwaysOnTop", "WinShade", "Minimize"};
 // Controls of every section for lumoractl, by its names; switches take on/off.
 const char* const kRemoteLevels[] = {"main.fader",        "playback.fader", "strip.1.left.fader",

@@ -1,5 +1,7 @@
 #include "ActionRunner.h"
 
+#include "ControlValues.h"
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -42,7 +44,7 @@ void pause(int ms) {
 
 bool ActionRunner::run(const Action& action) {
     const std::string& verb = action.verb;
-    if (verb != "bus" && verb != "heal" && verb != "remote")
+    if (verb != "bus" && verb != "heal" && verb != "remote" && verb != "readback")
         show();
     if (verb == "click")
         return click(action);
@@ -66,6 +68,8 @@ bool ActionRunner::run(const Action& action) {
         return remote(action);
     if (verb == "check")
         return check();
+    if (verb == "readback")
+        return readBack();
     note_("unknown action: " + action.text());
     return false;
 }
@@ -246,4 +250,27 @@ bool ActionRunner::check() {
     }
     note_("the window answers: height " + heights);
     return true;
+}
+
+// The panel reads its unit back when another unit is chosen and then this one
+// again: every control must keep the value it showed, up to the rounding of
+// the unit's encodings. A move shown but lost on its way to the unit fails here.
+bool ActionRunner::readBack() {
+    const ControlValues shown = ControlValues::parse(remote_.output({"list"}));
+    const std::optional<int> unit = shown.value("unit.select");
+    if (!unit || *unit < 1) {
+        note_("the panel listed no selected unit");
+        return false;
+    }
+    const std::string other = std::to_string(*unit == 1 ? 2 : 1);
+    if (remote_.run({"unit", other}) != 0 || remote_.run({"unit", std::to_string(*unit)}) != 0) {
+        note_("the panel did not choose unit " + other + " and then unit " + std::to_string(*unit));
+        return false;
+    }
+    pause(kReadBackMs);
+    const std::vector<std::string> lines =
+        ControlValues::differences(shown, ControlValues::parse(remote_.output({"list"})));
+    for (const std::string& line : lines)
+        note_("read back from unit " + std::to_string(*unit) + ": " + line);
+    return lines.empty();
 }

@@ -32,6 +32,8 @@ public:
     static constexpr int kSettleMs = 2000;
     // How long the window may take to answer a press of its shade button.
     static constexpr int kAnswerMs = 5000;
+    // How long the panel is given to read a unit it was told to choose.
+    static constexpr int kReadBackMs = 500;
 
 private:
     struct Point {
@@ -50,6 +52,7 @@ private:
     bool remote(const Action& action);
     bool heal();
     bool check();
+    bool readBack();
     // Presses the shade button; the window's new height, or 0 when it kept
     // its height for kAnswerMs.
     int pressShade(int heightBefore);

@@ -188,23 +188,33 @@ void PanelWindow::doubleClick(int x, int y) {
     release(1);
 }
 
-void PanelWindow::tapKeycode(unsigned keycode, bool shift) {
-    const unsigned shiftKey = XKeysymToKeycode(display_, XK_Shift_L);
-    if (shift)
-        XTestFakeKeyEvent(display_, shiftKey, True, CurrentTime);
+void PanelWindow::tapKeycode(unsigned keycode, const std::vector<KeySym>& modifiers) {
+    for (KeySym modifier : modifiers)
+        XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, modifier), True, CurrentTime);
     XTestFakeKeyEvent(display_, keycode, True, CurrentTime);
     XTestFakeKeyEvent(display_, keycode, False, CurrentTime);
-    if (shift)
-        XTestFakeKeyEvent(display_, shiftKey, False, CurrentTime);
+    for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
+        XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, *modifier), False, CurrentTime);
     sync();
 }
 
 void PanelWindow::key(const std::string& name) {
-    const bool shift = name.rfind("shift+", 0) == 0;
-    const KeySym symbol = XStringToKeysym((shift ? name.substr(6) : name).c_str());
+    std::vector<KeySym> modifiers;
+    std::string rest = name;
+    for (bool more = true; more;) {
+        more = false;
+        for (const auto& [prefix, modifier] :
+             {std::pair{"shift+", XK_Shift_L}, {"ctrl+", XK_Control_L}})
+            if (rest.rfind(prefix, 0) == 0) {
+                modifiers.push_back(modifier);
+                rest = rest.substr(std::string(prefix).size());
+                more = true;
+            }
+    }
+    const KeySym symbol = XStringToKeysym(rest.c_str());
     const unsigned keycode = symbol == NoSymbol ? 0 : XKeysymToKeycode(display_, symbol);
     if (keycode != 0)
-        tapKeycode(keycode, shift);
+        tapKeycode(keycode, modifiers);
 }
 
 // Printable ASCII characters are their own key symbols; those on a key's
@@ -215,7 +225,8 @@ void PanelWindow::type(const std::string& text) {
         const unsigned keycode = XKeysymToKeycode(display_, symbol);
         if (keycode == 0)
             continue;
-        tapKeycode(keycode, XkbKeycodeToKeysym(display_, KeyCode(keycode), 0, 0) != symbol);
+        const bool shifted = XkbKeycodeToKeysym(display_, KeyCode(keycode), 0, 0) != symbol;
+        tapKeycode(keycode, shifted ? std::vector<KeySym>{XK_Shift_L} : std::vector<KeySym>{});
         pause(15);
     }
 }

@@ -32,7 +32,8 @@ public:
     void doubleClick(int x, int y);
     void press(int button);
     void release(int button);
-    // A key by its X name ("Tab", "Prior", "space"), "shift+" before it for Shift.
+    // A key by its X name ("Tab", "Prior", "space"), "shift+" and "ctrl+"
+    // before it for Shift and Control ("ctrl+shift+1").
     void key(const std::string& name);
     void type(const std::string& text);
     void sync();
@@ -48,7 +49,7 @@ private:
     Window search(Window parent, int depth);
     bool hasPanelName(Window window);
     long wmState();
-    void tapKeycode(unsigned keycode, bool shift);
+    void tapKeycode(unsigned keycode, const std::vector<KeySym>& modifiers);
 
     Display* display_ = nullptr;
     Window window_ = 0;

@@ -2,6 +2,10 @@
 
 #include "Subprocess.h"
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -15,9 +19,24 @@ constexpr int kToolTimeoutMs = 10000;
 }  // namespace
 
 int RemoteControl::run(const std::vector<std::string>& args) {
+    return runInto(args, outputFile_);
+}
+
+std::string RemoteControl::output(const std::vector<std::string>& args) {
+    const std::string path = outputFile_ + ".out";
+    std::remove(path.c_str());
+    if (runInto(args, path) != 0)
+        return "";
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int RemoteControl::runInto(const std::vector<std::string>& args, const std::string& outputFile) {
     std::vector<std::string> argv{tool_, "--port", std::to_string(port_)};
     argv.insert(argv.end(), args.begin(), args.end());
-    return Subprocess::run(argv, env_, outputFile_, kToolTimeoutMs);
+    return Subprocess::run(argv, env_, outputFile, kToolTimeoutMs);
 }
 
 int RemoteControl::freePort() {

@@ -15,11 +15,15 @@ public:
     // lumoractl's exit code (0 done, 1 refused, 3 no answer within 1 s), -1
     // when it did not end in time.
     int run(const std::vector<std::string>& args);
+    // What lumoractl printed, when it ended with 0; else nothing.
+    std::string output(const std::vector<std::string>& args);
 
     // A port on 127.0.0.1 that no one holds now, 0 when none can be had.
     static int freePort();
 
 private:
+    int runInto(const std::vector<std::string>& args, const std::string& outputFile);
+
     std::string tool_;
     int port_;
     std::vector<std::string> env_;

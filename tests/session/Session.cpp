@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "ControlValues.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -128,7 +130,7 @@ void Session::randomActions() {
     while (failure_.empty() && elapsed() < options_.seconds) {
         if (elapsed() >= nextHeal) {
             nextHeal += kHealEverySeconds;
-            if (!perform({"heal", {}}) || !perform({"check", {}}))
+            if (!perform({"heal", {}}) || !perform({"check", {}}) || !perform({"readback", {}}))
                 break;
         }
         if (!perform(picker.next()))
@@ -170,6 +172,7 @@ bool Session::perform(const Action& action) {
 // write names at all (noted and printed) is not taken for one that loses them
 // at exit. The pauses let the panel (slow when sanitized) read the keys.
 void Session::finish() {
+    std::string shown;
     if (failure_.empty() && perform({"heal", {}}) && perform({"check", {}})) {
         if (window_.height() == kShadeHeight)
             perform({"title", {"WinShade"}});
@@ -187,9 +190,47 @@ void Session::finish() {
                                      finalName('R') + ": the name at exit is not checked");
         perform({"rename", {"1", ":" + finalName('S'), "return"}});
         pause(300);
+        shown = remote_->output({"list"});
     }
-    if (endPanel() && failure_.empty())
-        checkWorld();
+    if (endPanel() && failure_.empty() && checkWorld())
+        checkReadBack(shown);
+}
+
+// A fresh panel on the same bus reads the selected unit back: the unit must
+// hold what the ended panel showed, up to the rounding of its encodings. A
+// move shown but lost on its way to the unit fails here.
+bool Session::checkReadBack(const std::string& shownText) {
+    const ControlValues shown = ControlValues::parse(shownText);
+    const std::optional<int> unit = shown.value("unit.select");
+    if (!unit)
+        return fail("the panel did not list its controls at the end");
+    log_.note(elapsed(), "a fresh panel reads unit " + std::to_string(*unit) + " back");
+    Subprocess fresh;
+    if (!fresh.start({options_.panel, "--osc-port", std::to_string(remotePort_)},
+                     world_.environment(), world_.file("readback-panel.log")))
+        return fail("cannot start a fresh panel to read the unit back");
+    const std::string text = readBackList(fresh, *unit);
+    fresh.sendSignal(SIGTERM);
+    if (!fresh.waitFor(kExitMs))
+        fresh.kill();
+    if (text.empty())
+        return fail("the fresh panel did not list unit " + std::to_string(*unit));
+    std::string lines;
+    for (const std::string& line : ControlValues::differences(shown, ControlValues::parse(text)))
+        lines += "\n  " + line;
+    return lines.empty() || fail("the unit does not hold what the panel showed:" + lines);
+}
+
+// Chooses the unit in a fresh panel once it answers, and lists its controls.
+std::string Session::readBackList(Subprocess& fresh, int unit) {
+    for (int waited = 0; waited < kWindowWaitMs && fresh.running(); waited += 100) {
+        if (remote_->run({"unit", std::to_string(unit)}) == 0) {
+            pause(ActionRunner::kSettleMs);
+            return remote_->output({"list"});
+        }
+        pause(100);
+    }
+    return "";
 }
 
 bool Session::endPanel() {

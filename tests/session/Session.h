@@ -18,7 +18,8 @@
 // remote control set up, the actions done (drawn from the seed or read from a log) with the bus
 // made healthy and the window's answer checked every 10 s, then the end:
 // the panel alive, ended by SIGTERM with status 0, no sanitizer report, the
-// bus file whole with both units and the name typed last.
+// bus file whole with both units and the name typed last, and the selected
+// unit holding what the panel showed, as a fresh panel reads it back.
 class Session {
 public:
     explicit Session(SessionOptions options) : options_(std::move(options)) {}
@@ -36,6 +37,8 @@ private:
     void finish();
     bool endPanel();
     bool checkWorld();
+    bool checkReadBack(const std::string& shownText);
+    std::string readBackList(Subprocess& fresh, int unit);
     std::string sanitizerReport();
     bool fail(const std::string& reason);
     void report();

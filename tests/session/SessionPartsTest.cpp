@@ -3,6 +3,7 @@
 #include "ActionLog.h"
 #include "ActionPicker.h"
 #include "BusControl.h"
+#include "ControlValues.h"
 #include "SessionOptions.h"
 #include "SessionRandom.h"
 #include "TempDir.h"
@@ -112,6 +113,42 @@ TEST(BusFileCheckTest, BothUnitsPluggedInWithTheirIdentityOrWhatIsWrong) {
     writeFile(path, unit1 + unit2);
     EXPECT_EQ(BusControl::checkFile(path), "the bus file has no [Driver] section");
     EXPECT_EQ(BusControl::checkFile(dir.file("none.ini")), "the bus file cannot be read");
+}
+
+TEST(ControlValuesTest, OnlyADifferenceBeyondTheUnitsRoundingIsALostMove) {
+    const ControlValues shown = ControlValues::parse(
+        "main.fader 200 (-27 dB)\nmain.mute 1 (on)\nstrip.1.left.pan 128 (centre)\n"
+        "input.1.gain 119 (0 dB)\nline.left 40 (-14 dB)\nheadphones 0 (-127 dB)\n"
+        "unit.select 2\n");
+    EXPECT_EQ(shown.value("main.fader"), 200);
+    EXPECT_EQ(shown.value("unit.select"), 2);
+    EXPECT_FALSE(shown.value("phono"));
+
+    // A level comes back one value off, a gain up to three: the same setting.
+    const ControlValues rounded = ControlValues::parse(
+        "main.fader 201\nmain.mute 1\nstrip.1.left.pan 128\ninput.1.gain 116\n"
+        "line.left 43\nheadphones 1\nunit.select 2\n");
+    EXPECT_TRUE(ControlValues::differences(shown, rounded).empty());
+
+    const ControlValues lost = ControlValues::parse(
+        "main.fader 202\nmain.mute 0\nstrip.1.left.pan 127\ninput.1.gain 115\n"
+        "line.left 40\nunit.select 2\nphono 1\n");
+    const std::vector<std::string> expected{"headphones: shown 0, not read back",
+                                            "input.1.gain: shown 119, the unit holds 115",
+                                            "main.fader: shown 200, the unit holds 202",
+                                            "main.mute: shown 1, the unit holds 0",
+                                            "strip.1.left.pan: shown 128, the unit holds 127",
+                                            "phono: not shown, the unit holds 1"};
+    EXPECT_EQ(ControlValues::differences(shown, lost), expected);
+    EXPECT_TRUE(ControlValues::parse("lumoractl: no panel answering\n").empty());
+
+    // A linked pair's pans go hard left and right when the unit is read.
+    const ControlValues linked = ControlValues::parse(
+        "strip.2.left.pan 25\nstrip.2.right.pan 200\nstrip.2.link 1\nstrip.1.left.pan 25\n");
+    const ControlValues hard = ControlValues::parse(
+        "strip.2.left.pan 0\nstrip.2.right.pan 255\nstrip.2.link 1\nstrip.1.left.pan 0\n");
+    EXPECT_EQ(ControlValues::differences(linked, hard),
+              std::vector<std::string>{"strip.1.left.pan: shown 25, the unit holds 0"});
 }
 
 TEST(SessionOptionsTest, LengthSeedAndFilesOrAMessage) {
