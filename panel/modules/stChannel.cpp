@@ -87,8 +87,11 @@ void stChannel::apply(const Side& left, const Side& right, bool link) {
     }
     if (linked_ && link)
         remembered_.emplace(unit, Remembered{left, right});
+    const bool leftWasMuted = left_.isMuted(), rightWasMuted = right_.isMuted();
     setSide(left_, left);
     setSide(right_, right);
+    muteEchoes_[0] += left_.isMuted() != leftWasMuted ? 1 : 0;
+    muteEchoes_[1] += right_.isMuted() != rightWasMuted ? 1 : 0;
     link_.setToggleState(link);
 }
 
@@ -118,14 +121,22 @@ void stChannel::changeListenerCallback(juce::ChangeBroadcaster* source) {
         left_.setFader(right_.getFader());
 }
 
+// A mute that a read-back or a load set is the unit's or the mix's own: the
+// other side of a linked pair follows only the mutes that someone switched.
 void stChannel::actionListenerCallback(const juce::String& message) {
-    bool linkOn = link_.getToggleState();
-    if (message == "MuteL" && linkOn)
-        right_.setMuted(left_.isMuted());
-    else if (message == "MuteR" && linkOn)
-        left_.setMuted(right_.isMuted());
-    else if (message == "Link")
+    if (message == "Link") {
         linkSender_.send();
+        return;
+    }
+    const int side = message == "MuteL" ? 0 : message == "MuteR" ? 1 : -1;
+    if (side < 0)
+        return;
+    if (muteEchoes_[side] > 0) {
+        --muteEchoes_[side];
+        return;
+    }
+    if (link_.getToggleState())
+        (side == 0 ? right_ : left_).setMuted((side == 0 ? left_ : right_).isMuted());
 }
 
 // A unit with nothing remembered keeps its pans and mutes as they stand.

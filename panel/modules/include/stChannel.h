@@ -80,6 +80,9 @@ private:
         Side right;
     };
     std::map<std::string, Remembered> remembered_;
+    // The mute messages still to come from mutes that apply() changed, left
+    // and right: they arrive after the values are all set, Link among them.
+    int muteEchoes_[2] = {0, 0};
     SwitchSender linkSender_{unit_, [this] { return link_.getToggleState(); },
                              [this](bool on) {
                                  if (on != linked_)

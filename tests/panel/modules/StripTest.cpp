@@ -125,6 +125,44 @@ TEST_F(StripTest, RefreshShowsTheUnitsSettingsOrTheDefaultsWhenEveryReadFails) {
     EXPECT_FALSE(strip.getLinkButton().getToggleState());
 }
 
+// Link keeps each side's mute as it was, so a linked pair may hold two. Reading
+// such a pair (at the panel's start, or when its unit is chosen) made the other
+// side follow the mute the read had changed, and so changed the unit; loading a
+// mix did the same to the file's mutes. A click still makes the other side follow.
+TEST_F(StripTest, AReadOrALoadLeavesALinkedPairsMutesAsTheyAre) {
+    setUnitKey(1, "Mute3.2", "0x70");
+    setUnitKey(1, "Link1", "1");
+    stChannel strip(unit_, state_, 1);
+    strip.refreshFromUnit();
+    pump(60);
+    bool leftMuted = true, rightMuted = false;
+    ASSERT_TRUE(unit_.GetMute(1, 1, leftMuted));
+    ASSERT_TRUE(unit_.GetMute(1, 2, rightMuted));
+    EXPECT_FALSE(leftMuted) << "the unit's left mute as it was";
+    EXPECT_TRUE(rightMuted);
+    EXPECT_FALSE(strip.getLeft().isMuted());
+    EXPECT_TRUE(strip.getRight().isMuted());
+
+    juce::PropertySet mix;
+    strip.saveState(mix);
+    mix.setValue("LeftMute1", 1);
+    mix.setValue("RightMute1", 0);
+    strip.loadState(mix);
+    strip.loadState(mix);
+    pump(60);
+    EXPECT_TRUE(strip.getLeft().isMuted());
+    EXPECT_FALSE(strip.getRight().isMuted()) << "the mix's mutes, each its own";
+
+    strip.getLeft().setMuted(false);
+    pump(60);
+    EXPECT_FALSE(strip.getRight().isMuted());
+    strip.getLeft().setMuted(true);
+    pump(60);
+    EXPECT_TRUE(strip.getRight().isMuted()) << "a switched mute is followed, each time";
+    ASSERT_TRUE(unit_.GetMute(1, 2, rightMuted));
+    EXPECT_TRUE(rightMuted);
+}
+
 // A linked pair that loads an unlinked mix takes each side's own values: it is
 // unlinked before they are set, and the pans from before the link stay away.
 TEST_F(StripTest, LoadingAnUnlinkedMixIntoALinkedPairKeepsEachSidesValues) {
