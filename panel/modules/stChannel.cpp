@@ -73,9 +73,9 @@ void stChannel::loadState(const juce::PropertySet& mix) {
     apply(left, right, MixKeys::readSwitch(mix, kMixKeys[Linked], n_));
 }
 
-// A pair that is to end unlinked is unlinked first: a linked pair would copy
-// one side's new values over the other's. A pair that stays linked (another
-// unit read) remembers that unit's own values, if it has none yet.
+// A pair that is to end unlinked is unlinked first. A pair that stays linked
+// (another unit read) remembers that unit's own values, if it has none yet.
+// Each side takes its own values: neither follows the other meanwhile.
 void stChannel::apply(const Side& left, const Side& right, bool link) {
     const std::string unit = unit_.selectedUnitPath();
     if (!link)
@@ -88,8 +88,10 @@ void stChannel::apply(const Side& left, const Side& right, bool link) {
     if (linked_ && link)
         remembered_.emplace(unit, Remembered{left, right});
     const bool leftWasMuted = left_.isMuted(), rightWasMuted = right_.isMuted();
+    applying_ = true;
     setSide(left_, left);
     setSide(right_, right);
+    applying_ = false;
     muteEchoes_[0] += left_.isMuted() != leftWasMuted ? 1 : 0;
     muteEchoes_[1] += right_.isMuted() != rightWasMuted ? 1 : 0;
     link_.setToggleState(link);
@@ -112,8 +114,9 @@ void stChannel::showLevels(double left, double right) {
     right_.showLevel(right);
 }
 
+// Faders set by apply() are the unit's or the mix's own, each side its own.
 void stChannel::changeListenerCallback(juce::ChangeBroadcaster* source) {
-    if (!link_.getToggleState())
+    if (!link_.getToggleState() || applying_)
         return;
     if (source == &left_)
         right_.setFader(left_.getFader());

@@ -83,6 +83,8 @@ private:
     // The mute messages still to come from mutes that apply() changed, left
     // and right: they arrive after the values are all set, Link among them.
     int muteEchoes_[2] = {0, 0};
+    // While apply() sets the sides, a linked fader does not follow the other.
+    bool applying_ = false;
     SwitchSender linkSender_{unit_, [this] { return link_.getToggleState(); },
                              [this](bool on) {
                                  if (on != linked_)

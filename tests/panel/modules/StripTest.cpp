@@ -163,6 +163,29 @@ TEST_F(StripTest, AReadOrALoadLeavesALinkedPairsMutesAsTheyAre) {
     EXPECT_TRUE(rightMuted);
 }
 
+// Link does not even out the faders either. Reading a pair that was linked
+// into a strip that was linked already made each fader follow the other as it
+// was set, so the unit's left fader ended at the right one's value.
+TEST_F(StripTest, AReadLeavesALinkedPairsFadersAsTheUnitHasThem) {
+    setUnitKey(1, "Volume3.1", "0xE500");
+    setUnitKey(1, "Volume3.2", "0xC900");
+    setUnitKey(1, "Link1", "1");
+    stChannel strip(unit_, state_, 1);
+    strip.getLinkButton().setToggleState(true);
+    pump(60);
+    strip.refreshFromUnit();
+    pump(60);
+    EXPECT_EQ(strip.getLeft().getFader(), 201.0);
+    EXPECT_EQ(strip.getRight().getFader(), 145.0);
+    int left = 0, right = 0;
+    ASSERT_TRUE(unit_.GetVolume(1, 1, left));
+    ASSERT_TRUE(unit_.GetVolume(1, 2, right));
+    EXPECT_EQ(left, 201) << "the unit's faders as they were";
+    EXPECT_EQ(right, 145);
+    strip.getRight().setFader(30.0);
+    EXPECT_EQ(strip.getLeft().getFader(), 30.0) << "a moved fader is still followed";
+}
+
 // A linked pair that loads an unlinked mix takes each side's own values: it is
 // unlinked before they are set, and the pans from before the link stay away.
 TEST_F(StripTest, LoadingAnUnlinkedMixIntoALinkedPairKeepsEachSidesValues) {
