@@ -88,10 +88,13 @@ Action ActionPicker::titleButton() {
     return {"title", {kTitleButtons[random_.below(int(std::size(kTitleButtons)))]}};
 }
 
-// A control set through lumoractl, now and then another unit chosen.
+// A control set through lumoractl, now and then another unit chosen or a
+// mix saved or loaded (one of two files in the session's folder).
 Action ActionPicker::remote() {
-    switch (random_.below(8)) {
+    switch (random_.below(9)) {
     case 0: return {"remote", {"unit", number(1, 4)}};
+    case 8:
+        return {"remote", {random_.below(2) == 0 ? "save" : "load", "mix" + number(1, 2) + ".imx"}};
     case 1:
     case 2:
     case 3:

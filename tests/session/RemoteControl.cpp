@@ -36,6 +36,9 @@ std::string RemoteControl::output(const std::vector<std::string>& args) {
 int RemoteControl::runInto(const std::vector<std::string>& args, const std::string& outputFile) {
     std::vector<std::string> argv{tool_, "--port", std::to_string(port_)};
     argv.insert(argv.end(), args.begin(), args.end());
+    const bool mixFile = args.size() == 2 && (args[0] == "save" || args[0] == "load");
+    if (mixFile && args[1].find('/') == std::string::npos)
+        argv.back() = folder_ + "/" + args[1];
     return Subprocess::run(argv, env_, outputFile, kToolTimeoutMs);
 }
 

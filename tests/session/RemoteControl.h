@@ -6,11 +6,14 @@
 // the panel listens on, with the session's environment, each run bounded.
 class RemoteControl {
 public:
-    RemoteControl(std::string tool, int port, std::vector<std::string> env, std::string outputFile)
+    // Mix files that `save` and `load` name without a folder are in `folder`.
+    RemoteControl(std::string tool, int port, std::vector<std::string> env, std::string outputFile,
+                  std::string folder)
         : tool_(std::move(tool)),
           port_(port),
           env_(std::move(env)),
-          outputFile_(std::move(outputFile)) {}
+          outputFile_(std::move(outputFile)),
+          folder_(std::move(folder)) {}
 
     // lumoractl's exit code (0 done, 1 refused, 3 no answer within 1 s), -1
     // when it did not end in time.
@@ -28,4 +31,5 @@ private:
     int port_;
     std::vector<std::string> env_;
     std::string outputFile_;
+    std::string folder_;
 };

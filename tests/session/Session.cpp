@@ -100,7 +100,7 @@ bool Session::setUp() {
     if (remotePort_ == 0)
         return fail("no free port on 127.0.0.1 for the remote control");
     remote_ = std::make_unique<RemoteControl>(options_.lumoractl, remotePort_, world_.environment(),
-                                              world_.file("remote.log"));
+                                              world_.file("remote.log"), world_.folder());
     runner_ = std::make_unique<ActionRunner>(
         window_, *bus_, *remote_, [this](const std::string& text) { log_.note(elapsed(), text); },
         world_.file("screen.ppm"));
