@@ -23,10 +23,10 @@ int rounding(const std::string& name) {
 // A linked pair is panned hard left and right whenever the panel reads it
 // from a unit, wherever its pans were turned meanwhile.
 bool panOfLinkedPair(const ControlValues& shown, const std::string& name) {
-    const size_t pan = name.find(".left.pan") != std::string::npos ? name.find(".left.pan")
-                                                                   : name.find(".right.pan");
-    return name.rfind("strip.", 0) == 0 && pan != std::string::npos &&
-           shown.value(name.substr(0, pan) + ".link") == 1;
+    if (name.rfind("strip.", 0) != 0 || !endsWith(name, ".pan"))
+        return false;
+    const std::string pair = name.substr(0, name.find('.', std::string("strip.").size()));
+    return shown.value(pair + ".link") == 1;
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include "RemoteControl.h"
 
 #include "Subprocess.h"
+#include "TextFile.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -25,12 +24,8 @@ int RemoteControl::run(const std::vector<std::string>& args) {
 std::string RemoteControl::output(const std::vector<std::string>& args) {
     const std::string path = outputFile_ + ".out";
     std::remove(path.c_str());
-    if (runInto(args, path) != 0)
-        return "";
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text;
+    return runInto(args, path) == 0 && TextFile::read(path, text) ? text : std::string();
 }
 
 int RemoteControl::runInto(const std::vector<std::string>& args, const std::string& outputFile) {

@@ -1,13 +1,12 @@
 #include "Session.h"
 
 #include "ControlValues.h"
+#include "TextFile.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -25,10 +24,8 @@ void pause(int ms) {
 }
 
 std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text;
+    return TextFile::read(path, text) ? text : std::string();
 }
 
 // The log_path a sanitizer's options name, where its reports go as PATH.<pid>.
